@@ -1,0 +1,67 @@
+// The family's level follower: a 64-bit one-pole follower of a rectified
+// signal that falls to 1/16 (-24 dB) of its value in 600 ms, and the
+// logarithmic meter reading taken from a pair of followers.
+#pragma once
+
+#include <algorithm>
+#include <cmath>
+
+namespace level_follower {
+
+constexpr double kFallTimeSeconds = 600.0 * 0.001;
+constexpr double kFallRatio = 0.0625;  // 1/16 of the value after the fall time
+constexpr double kDefaultSampleRateHz = 44100.0;
+
+// A sample rate the followers and delays can work with: hosts may pass 0 or
+// garbage before they know their own rate.
+inline double usableSampleRate(double sampleRateHz) {
+    return (std::isfinite(sampleRateHz) && sampleRateHz >= 1.0) ? sampleRateHz
+                                                                 : kDefaultSampleRateHz;
+}
+
+// Per-sample coefficient l: E <- E + l * (x - E).
+inline double coefficient(double sampleRateHz) {
+    return 1.0 - std::pow(kFallRatio, 1.0 / (usableSampleRate(sampleRateHz) * kFallTimeSeconds));
+}
+
+// The constant added to and subtracted from a follower so that values far
+// below it become exactly 0 instead of decaying through denormal numbers.
+template <typename Sample>
+constexpr double kFlushConstant = 1e-21;
+template <>
+constexpr double kFlushConstant<float> = 1e-16;
+
+inline void update(double& follower, double input, double coeff) {
+    follower += coeff * (input - follower);
+}
+
+// Once per block, after the block's updates: the add-and-subtract of the
+// flush constant, and recovery from non-finite input (a follower that took a
+// NaN or an infinity starts again from 0).
+template <typename Sample>
+inline void settle(double& follower) {
+    follower += kFlushConstant<Sample>;
+    follower -= kFlushConstant<Sample>;
+    if (!std::isfinite(follower)) follower = 0.0;
+}
+
+// log16(numerator / denominator) - 0.5 ... + 0.5 clamp as the meters show it.
+inline float log16Reading(double numerator, double denominator) {
+    const double reading =
+        (std::log10(numerator / denominator) + 0.6020599913279624) * 0.8304820237218405 - 0.5;
+    return static_cast<float>(std::clamp(reading, -0.5, 0.5));
+}
+
+// Reading of a pair of followers: log16(upper / lower) when both are above
+// their thresholds, +0.5 or -0.5 when only one is, 0 when neither is.
+inline float pairReading(double upper, double upperThreshold, double lower,
+                         double lowerThreshold) {
+    const bool upperLive = upper > upperThreshold;
+    const bool lowerLive = lower > lowerThreshold;
+    if (upperLive && lowerLive) return log16Reading(upper, lower);
+    if (upperLive) return 0.5f;
+    if (lowerLive) return -0.5f;
+    return 0.0f;
+}
+
+}  // namespace level_follower

@@ -1,0 +1,45 @@
+// Base of every effect's editor as the host boundary sees it. The effect owns
+// its editor and forwards the editor opcodes here. The last group of virtual
+// operations are the family's own hooks through which an effect tells its
+// editor about changes; they do nothing until an editor implements them.
+#pragma once
+
+#include "host/vst2.h"
+
+class AudioEffect;
+
+class AEffEditor {
+public:
+    explicit AEffEditor(AudioEffect* effect) : effect_(effect) {}
+    virtual ~AEffEditor() = default;
+    AEffEditor(const AEffEditor&) = delete;
+    AEffEditor& operator=(const AEffEditor&) = delete;
+
+    virtual AudioEffect* getEffect() { return effect_; }
+    virtual bool getRect(ERect** rect) {
+        if (rect) *rect = &rect_;
+        return true;
+    }
+    virtual bool open(void* parentWindow) {
+        systemWindow_ = parentWindow;
+        return true;
+    }
+    virtual void close() { systemWindow_ = nullptr; }
+    virtual bool isOpen() { return systemWindow_ != nullptr; }
+    virtual void idle() {}
+    virtual bool onKeyDown(VstKeyCode&) { return false; }
+    virtual bool onKeyUp(VstKeyCode&) { return false; }
+    virtual bool onWheel(float) { return false; }
+    virtual bool setKnobMode(VstInt32) { return false; }
+
+    // Family hooks, called by the effect.
+    virtual void parameterChanged(VstInt32 /*index*/, float /*value*/) {}
+    virtual void resetMeters() {}
+    virtual void showProgramName(const char* /*name*/) {}
+    virtual void loadDefaults() {}
+
+protected:
+    AudioEffect* effect_;
+    void* systemWindow_ = nullptr;
+    ERect rect_{0, 0, 0, 0};
+};

@@ -1,0 +1,66 @@
+// The stereo image controller's signal engine: polarity, channel swap and a
+// per-sample mid/side matrix, with four level followers feeding a mid/side
+// and a left/right meter reading. No host knowledge; the effect serialises
+// process() and reset() and writes the controls from any thread.
+#pragma once
+
+#include <atomic>
+
+namespace solvane {
+
+// Engine values derived from the parameters. Each is a single 32-bit store,
+// read anew by the engine without a lock.
+struct EngineControls {
+    std::atomic<float> width{0.5f};        // W, side gain
+    std::atomic<float> gain{1.0f};         // G, linear output gain
+    std::atomic<float> balanceLeft{1.0f};  // bL
+    std::atomic<float> balanceRight{1.0f}; // bR
+    std::atomic<float> sideLeft{1.0f};     // sL
+    std::atomic<float> sideRight{1.0f};    // sR
+    std::atomic<float> centreLeft{1.0f};   // cL
+    std::atomic<float> centreRight{1.0f};  // cR
+    std::atomic<float> process{1.0f};      // switch states
+    std::atomic<float> swap{0.0f};
+    std::atomic<float> invertLeft{0.0f};
+    std::atomic<float> invertRight{0.0f};
+};
+
+class SolvaneEngine {
+public:
+    EngineControls controls;
+
+    // Followers to 0 and both readings to `reading` (0 on suspend, +0.5 on resume).
+    void reset(float reading);
+
+    // One block of n frames; inputs and outputs may be the same buffers.
+    // Sample is float (intermediates rounded to 32 bits) or double.
+    template <typename Sample>
+    void process(const Sample* const* inputs, Sample* const* outputs, int frames,
+                 double sampleRateHz);
+
+    float midSideReading() const { return midSide_.load(std::memory_order_relaxed); }
+    float leftRightReading() const { return leftRight_.load(std::memory_order_relaxed); }
+
+    struct Followers {
+        double sum = 0.0;   // |left + right| of the output
+        double diff = 0.0;  // |left - right|
+        double left = 0.0;
+        double right = 0.0;
+    };
+    const Followers& followers() const { return followers_; }
+
+private:
+    template <typename Sample>
+    void passThrough(const Sample* const* inputs, Sample* const* outputs, int frames,
+                     double coeff);
+    template <typename Sample>
+    void matrix(const Sample* const* inputs, Sample* const* outputs, int frames, double coeff);
+    template <typename Sample>
+    void finishBlock();
+
+    Followers followers_;
+    std::atomic<float> midSide_{0.0f};
+    std::atomic<float> leftRight_{0.0f};
+};
+
+}  // namespace solvane

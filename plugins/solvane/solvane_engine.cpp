@@ -16,6 +16,18 @@ inline float load(const std::atomic<float>& value) {
     return value.load(std::memory_order_relaxed);
 }
 
+// The four followers take |left + right|, |left - right|, |left| and |right|
+// of the output, the sum and difference computed in the sample type.
+template <typename Sample>
+inline void updateFollowers(SolvaneEngine::Followers& f, Sample left, Sample right,
+                            double coeff) {
+    using level_follower::update;
+    update(f.sum, std::fabs(left + right), coeff);
+    update(f.diff, std::fabs(left - right), coeff);
+    update(f.left, std::fabs(double(left)), coeff);
+    update(f.right, std::fabs(double(right)), coeff);
+}
+
 }  // namespace
 
 void SolvaneEngine::reset(float reading) {
@@ -27,18 +39,20 @@ void SolvaneEngine::reset(float reading) {
 template <typename Sample>
 void SolvaneEngine::process(const Sample* const* inputs, Sample* const* outputs, int frames,
                             double sampleRateHz) {
-    const double coeff = level_follower::coefficient(sampleRateHz);
-    if (load(controls.process) < 0.5f)
-        passThrough(inputs, outputs, frames, coeff);
-    else
-        matrix(inputs, outputs, frames, coeff);
+    // An empty block only refreshes the readings.
+    if (frames > 0) {
+        const double coeff = level_follower::coefficient(sampleRateHz);
+        if (load(controls.process) < 0.5f)
+            passThrough(inputs, outputs, frames, coeff);
+        else
+            matrix(inputs, outputs, frames, coeff);
+    }
     finishBlock<Sample>();
 }
 
 template <typename Sample>
 void SolvaneEngine::passThrough(const Sample* const* inputs, Sample* const* outputs, int frames,
                                 double coeff) {
-    using level_follower::update;
     Followers f = followers_;
     const Sample* inL = inputs[0];
     const Sample* inR = inputs[1];
@@ -47,10 +61,7 @@ void SolvaneEngine::passThrough(const Sample* const* inputs, Sample* const* outp
     for (int i = 0; i < frames; ++i) {
         const Sample left = inL[i];
         const Sample right = inR[i];
-        update(f.sum, Sample(std::fabs(double(left) + double(right))), coeff);
-        update(f.diff, Sample(std::fabs(double(left) - double(right))), coeff);
-        update(f.left, std::fabs(double(left)), coeff);
-        update(f.right, std::fabs(double(right)), coeff);
+        updateFollowers(f, left, right, coeff);
         outL[i] = left;
         outR[i] = right;
     }
@@ -60,7 +71,6 @@ void SolvaneEngine::passThrough(const Sample* const* inputs, Sample* const* outp
 template <typename Sample>
 void SolvaneEngine::matrix(const Sample* const* inputs, Sample* const* outputs, int frames,
                            double coeff) {
-    using level_follower::update;
     const float gain = load(controls.gain);
     const double gainLeft = load(controls.invertLeft) >= 0.5f ? -gain : gain;
     const double gainRight = load(controls.invertRight) >= 0.5f ? -gain : gain;
@@ -84,15 +94,11 @@ void SolvaneEngine::matrix(const Sample* const* inputs, Sample* const* outputs, 
         const double q = swapped ? left : right;
         const double mid = Sample((p + q) * 0.5);
         const double side = Sample((p - q) * w);
-        const double a = Sample((mid + side * sL * cR) * bL * cL);
-        const double b = Sample((mid - side * sR * cL) * bR * cR);
-
-        update(f.sum, Sample(std::fabs(a + b)), coeff);
-        update(f.diff, Sample(std::fabs(a - b)), coeff);
-        update(f.left, std::fabs(a), coeff);
-        update(f.right, std::fabs(b), coeff);
-        outL[i] = Sample(a);
-        outR[i] = Sample(b);
+        const Sample a = Sample((mid + side * sL * cR) * bL * cL);
+        const Sample b = Sample((mid - side * sR * cL) * bR * cR);
+        updateFollowers(f, a, b, coeff);
+        outL[i] = a;
+        outR[i] = b;
     }
     followers_ = f;
 }

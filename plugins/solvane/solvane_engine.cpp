@@ -1,5 +1,6 @@
 #include "plugins/solvane/solvane_engine.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "dsp/level_follower.h"
@@ -53,19 +54,10 @@ void SolvaneEngine::process(const Sample* const* inputs, Sample* const* outputs,
 template <typename Sample>
 void SolvaneEngine::passThrough(const Sample* const* inputs, Sample* const* outputs, int frames,
                                 double coeff) {
-    Followers f = followers_;
-    const Sample* inL = inputs[0];
-    const Sample* inR = inputs[1];
-    Sample* outL = outputs[0];
-    Sample* outR = outputs[1];
-    for (int i = 0; i < frames; ++i) {
-        const Sample left = inL[i];
-        const Sample right = inR[i];
-        updateFollowers(f, left, right, coeff);
-        outL[i] = left;
-        outR[i] = right;
-    }
-    followers_ = f;
+    for (int channel = 0; channel < 2; ++channel)
+        if (inputs[channel] != outputs[channel])
+            std::copy_n(inputs[channel], frames, outputs[channel]);
+    followOutput(outputs[0], outputs[1], frames, coeff);
 }
 
 template <typename Sample>
@@ -75,31 +67,60 @@ void SolvaneEngine::matrix(const Sample* const* inputs, Sample* const* outputs, 
     const double gainLeft = load(controls.invertLeft) >= 0.5f ? -gain : gain;
     const double gainRight = load(controls.invertRight) >= 0.5f ? -gain : gain;
 
-    Followers f = followers_;
-    const Sample* inL = inputs[0];
-    const Sample* inR = inputs[1];
-    Sample* outL = outputs[0];
-    Sample* outR = outputs[1];
-    for (int i = 0; i < frames; ++i) {
-        // Parameters may change between two samples: read them per sample.
-        const double w = load(controls.width);
-        const double sL = load(controls.sideLeft), sR = load(controls.sideRight);
-        const double bL = load(controls.balanceLeft), bR = load(controls.balanceRight);
-        const double cL = load(controls.centreLeft), cR = load(controls.centreRight);
-        const bool swapped = load(controls.swap) > 0.5f;
-
-        const double left = Sample(gainLeft * double(inL[i]));
-        const double right = Sample(gainRight * double(inR[i]));
-        const double p = swapped ? right : left;
-        const double q = swapped ? left : right;
-        const double mid = Sample((p + q) * 0.5);
-        const double side = Sample((p - q) * w);
-        const Sample a = Sample((mid + side * sL * cR) * bL * cL);
-        const Sample b = Sample((mid - side * sR * cL) * bR * cR);
-        updateFollowers(f, a, b, coeff);
-        outL[i] = a;
-        outR[i] = b;
+    for (int start = 0; start < frames; start += kControlFrames) {
+        const int count = std::min(kControlFrames, frames - start);
+        const MatrixFactors factors = readMatrixFactors();
+        applyMatrix(inputs[0] + start, inputs[1] + start, outputs[0] + start,
+                    outputs[1] + start, count, gainLeft, gainRight, factors);
+        followOutput(outputs[0] + start, outputs[1] + start, count, coeff);
     }
+}
+
+SolvaneEngine::MatrixFactors SolvaneEngine::readMatrixFactors() const {
+    MatrixFactors m;
+    m.width = load(controls.width);
+    m.sideLeft = load(controls.sideLeft);
+    m.sideRight = load(controls.sideRight);
+    m.balanceLeft = load(controls.balanceLeft);
+    m.balanceRight = load(controls.balanceRight);
+    m.centreLeft = load(controls.centreLeft);
+    m.centreRight = load(controls.centreRight);
+    m.swapped = load(controls.swap) > 0.5f;
+    return m;
+}
+
+// The matrix alone: no state is carried from one frame to the next, so the
+// compiler can run several frames at once. Inputs and outputs may alias.
+template <typename Sample>
+void SolvaneEngine::applyMatrix(const Sample* inL, const Sample* inR, Sample* outL, Sample* outR,
+                                int frames, double gainLeft, double gainRight,
+                                const MatrixFactors& m) {
+    const double w = m.width;
+    const double sL = m.sideLeft, sR = m.sideRight;
+    const double bL = m.balanceLeft, cL = m.centreLeft;
+    const double bR = m.balanceRight, cR = m.centreRight;
+    const Sample gainP = Sample(m.swapped ? gainRight : gainLeft);
+    const Sample gainQ = Sample(m.swapped ? gainLeft : gainRight);
+    const Sample* inP = m.swapped ? inR : inL;
+    const Sample* inQ = m.swapped ? inL : inR;
+    for (int i = 0; i < frames; ++i) {
+        // A product of two floats and a halved sum are rounded once by the
+        // sample type's own arithmetic; the rest is carried in double and
+        // rounded where the 32-bit path rounds.
+        const Sample p = gainP * inP[i];
+        const Sample q = gainQ * inQ[i];
+        const Sample mid = (p + q) * Sample(0.5);
+        const double side = Sample((double(p) - double(q)) * w);
+        outL[i] = Sample((double(mid) + side * sL * cR) * bL * cL);
+        outR[i] = Sample((double(mid) - side * sR * cL) * bR * cR);
+    }
+}
+
+template <typename Sample>
+void SolvaneEngine::followOutput(const Sample* left, const Sample* right, int frames,
+                                 double coeff) {
+    Followers f = followers_;
+    for (int i = 0; i < frames; ++i) updateFollowers(f, left[i], right[i], coeff);
     followers_ = f;
 }
 

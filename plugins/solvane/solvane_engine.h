@@ -49,7 +49,23 @@ public:
     };
     const Followers& followers() const { return followers_; }
 
+    // Frames processed with one reading of the matrix factors: a parameter
+    // change reaches the matrix within this many frames, even inside a block.
+    static constexpr int kControlFrames = 32;
+
 private:
+    struct MatrixFactors {
+        float width, sideLeft, sideRight, balanceLeft, balanceRight, centreLeft, centreRight;
+        bool swapped;
+    };
+
+    MatrixFactors readMatrixFactors() const;
+    template <typename Sample>
+    static void applyMatrix(const Sample* inL, const Sample* inR, Sample* outL, Sample* outR,
+                            int frames, double gainLeft, double gainRight,
+                            const MatrixFactors& factors);
+    template <typename Sample>
+    void followOutput(const Sample* left, const Sample* right, int frames, double coeff);
     template <typename Sample>
     void passThrough(const Sample* const* inputs, Sample* const* outputs, int frames,
                      double coeff);

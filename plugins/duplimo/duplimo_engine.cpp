@@ -52,12 +52,14 @@ void DuplimoEngine::resume(double sampleRateHz) { clearState(sampleRateHz); }
 template <typename Sample>
 void DuplimoEngine::process(const Sample* const* inputs, Sample* const* outputs, int frames,
                             double sampleRateHz) {
-    const BlockSetup setup{level_follower::coefficient(sampleRateHz),
-                           load(controls.phase) >= 0.5f ? -1.0 : 1.0};
-    if (load(controls.process) >= 0.5f)
-        run<Sample, true>(inputs, outputs, frames, setup);
-    else
-        run<Sample, false>(inputs, outputs, frames, setup);
+    if (frames > 0) {  // an empty block may come without buffers
+        const BlockSetup setup{level_follower::coefficient(sampleRateHz),
+                               load(controls.phase) >= 0.5f ? -1.0 : 1.0};
+        if (load(controls.process) >= 0.5f)
+            run<Sample, true>(inputs, outputs, frames, setup);
+        else
+            run<Sample, false>(inputs, outputs, frames, setup);
+    }
     finishBlock<Sample>();
 }
 

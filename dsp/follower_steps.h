@@ -1,0 +1,38 @@
+// Single steps of one-pole followers kept in 32-bit fields: an instant-attack
+// peak follower, a smoothing step, the release coefficient they use, and the
+// once-per-block flush that keeps a 32-bit field out of the subnormal range
+// and recovers it from non-finite input.
+#pragma once
+
+#include <cmath>
+
+namespace follower_steps {
+
+// Values below this are set to exactly 0 by flushed(): -400 dB as an
+// amplitude, far below anything a meter shows, far above the subnormals.
+constexpr float kFlushFloor = 1e-20f;
+
+// Per-sample coefficient c of E <- E + c * (x - E) with which an old value
+// has fallen to `ratio` of itself after `seconds`.
+inline double releaseCoefficient(double ratio, double seconds, double sampleRateHz) {
+    return 1.0 - std::pow(ratio, 1.0 / (seconds * sampleRateHz));
+}
+
+// Instant attack, exponential release.
+template <typename Sample>
+inline Sample peakStep(Sample follower, Sample input, Sample coeff) {
+    return input > follower ? input : follower + (input - follower) * coeff;
+}
+
+template <typename Sample>
+inline Sample smoothStep(Sample state, Sample input, Sample coeff) {
+    return state + (input - state) * coeff;
+}
+
+// Once per block: a field that took a NaN or an infinity starts again from 0,
+// and one that has decayed below the floor becomes exactly 0.
+inline float flushed(float value) {
+    return std::fabs(value) >= kFlushFloor && std::isfinite(value) ? value : 0.0f;
+}
+
+}  // namespace follower_steps

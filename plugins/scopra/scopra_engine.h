@@ -1,0 +1,103 @@
+// The stereo image analyser's measurement engine: peak followers and running
+// mean squares of L, R, L + R and L - R, the held peaks of the two meters,
+// the envelope and value of the automatic level, and the goniometer capture.
+// The audio passes through unchanged. No host or editor knowledge.
+//
+// Threads. process() runs on the audio thread. The controls are written from
+// any thread as single 32-bit stores. Everything the editor reads is either
+// a 32-bit atomic published after every block (readings(), the display
+// values) or the capture buffer behind its hand-over (takeBurst()). The
+// resets (suspendReset(), resumeReset(), clearCapture()) may come from any
+// other thread: they wait for the block in progress and make the audio thread
+// leave the measurement of a block out rather than wait for them.
+#pragma once
+
+#include <atomic>
+#include <optional>
+
+#include "platform/mutex.h"
+#include "plugins/scopra/scopra_display_values.h"
+#include "plugins/scopra/scopra_measurement_state.h"
+#include "plugins/scopra/scopra_parameters.h"
+#include "plugins/scopra/scopra_published_readings.h"
+#include "plugins/scopra/scopra_reset_gate.h"
+#include "plugins/scopra/scopra_scope_capture.h"
+
+namespace scopra {
+
+// Values derived from the parameters that the measurement reads.
+struct EngineControls {
+    std::atomic<float> scopeGain{scopeGainForLevel(kInitialValues[kParamLevel])};
+    std::atomic<float> autoOn{0.0f};  // switch state 0.0 or 1.0
+    std::atomic<float> modeSM{0.0f};  // 0.0 left/right, 1.0 side/mid
+};
+
+// Per-block constants that depend on the sample rate only.
+struct RateConstants {
+    double peakCoeff = 0.0;        // falls to 1/16 in 1.5 s
+    double meanSquareCoeff = 0.0;  // old weight 1/256 after 0.6 s
+    double autoCoeff = 0.0;        // falls to 1/16 in 0.6 s
+    int captureFactor = 1;         // D: one pair in D + 1 is captured
+    double holdLimitSamples = 0.0;  // 4 seconds
+};
+RateConstants rateConstantsFor(double sampleRateHz);
+
+// The automatic goniometer level (0 .. 1) for an envelope value.
+template <typename Sample>
+float automaticLevel(float envelope);
+
+class ScopraEngine {
+public:
+    EngineControls controls;
+
+    void setSampleRate(float sampleRateHz) {
+        sampleRate_.store(sampleRateHz, std::memory_order_relaxed);
+    }
+
+    // Audio thread: passes the block through (inputs and outputs may be the
+    // same buffers) and measures it. Sample is float (arithmetic in 32 bits)
+    // or double; the measured fields stay 32-bit floats in both. Returns the
+    // new automatic level while "auto" is on, for the effect to store as its
+    // level; nothing when "auto" is off or the block's measurement was left
+    // out for a reset.
+    template <typename Sample>
+    std::optional<float> process(const Sample* const* inputs, Sample* const* outputs,
+                                 int frames);
+
+    // Host suspend: everything cleared, capture re-armed at 511.
+    void suspendReset();
+    // Host resume: as suspend, except that the peak followers and the capture
+    // write index stay as they are.
+    void resumeReset();
+    // The editor's clear of the capture points; the write index stays.
+    void clearCapture();
+
+    // Consumer side, for the editor's idle.
+    // Copies a full burst of 512 points (the first captured in position 511)
+    // and starts the next one; false, `points` untouched, while filling.
+    bool takeBurst(ScopePoint (&points)[kScopePoints]);
+    int32_t scopeWriteIndex() const { return capture_.writeIndex(); }
+    MeasurementState readings() const { return published_.snapshot(); }
+    void setDisplayValues(const DisplayValues& values) { display_.store(values); }
+    DisplayValues displayValues() const { return display_.load(); }
+
+private:
+    template <typename Sample>
+    void measure(const Sample* const* inputs, Sample* const* outputs, int frames,
+                 const RateConstants& rate);
+    const RateConstants& currentRateConstants();
+    void finishBlock();
+    void clearForResume();
+
+    MeasurementState state_;  // the audio thread's own copy
+    PublishedReadings published_;
+    SharedDisplayValues display_;
+    ScopeCapture capture_;
+    ResetGate gate_;
+    Mutex consumerLock_;  // serialises the consumer side among its threads
+    std::atomic<float> sampleRate_{44100.0f};
+    float cachedSampleRate_ = 0.0f;  // audio thread only
+    RateConstants cachedRate_;
+};
+
+}  // namespace scopra

@@ -1,0 +1,49 @@
+#include "plugins/scopra/scopra_parameters.h"
+
+#include <cmath>
+#include <cstring>
+
+#include "dsp/switch_state.h"
+#include "host/fixed_decimals.h"
+
+namespace scopra {
+
+const float kInitialValues[kNumParams] = {0.12f, 0.0f, 0.0f, 0.0f};
+
+namespace {
+
+const char* const kNames[kNumParams] = {"level", "auto", "hold", "LR/SM"};
+const char* const kLabels[kNumParams] = {"    dB   ", "         ", "         ", "         "};
+
+constexpr float kDisplayOffsetDecibels = -6.0f;
+
+// The goniometer level in dB as the editor's gain display and the host show it.
+void levelDisplay(float v, char* text) {
+    const float decibels = 20.0f * std::log10(scopeGainForLevel(v)) + kDisplayOffsetDecibels;
+    formatFixedDecimals(decibels, 2, text);
+}
+
+}  // namespace
+
+void parameterName(VstInt32 index, char* text) {
+    if (knownParameter(index)) std::strcpy(text, kNames[index]);
+}
+
+void parameterLabel(VstInt32 index, char* text) {
+    if (knownParameter(index)) std::strcpy(text, kLabels[index]);
+}
+
+void parameterDisplay(VstInt32 index, float v, char* text) {
+    if (!knownParameter(index)) return;
+    text[0] = 0;  // a value out of the formatter's range shows as an empty text
+    const bool on = isOn(switchState(v));
+    switch (index) {
+        case kParamLevel: levelDisplay(v, text); break;
+        case kParamAuto:
+        case kParamHold: std::strcpy(text, on ? "On" : "Off"); break;
+        case kParamMode: std::strcpy(text, on ? "SM" : "LR"); break;
+        default: break;
+    }
+}
+
+}  // namespace scopra

@@ -1,0 +1,143 @@
+// scopra.so through the binary interface only, as a host sees it.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "tests/support/test_host.h"
+
+namespace {
+
+const std::string kPluginPath = std::string(KV_PLUGIN_DIR) + "/scopra.so";
+
+class ScopraPlugin : public ::testing::Test {
+protected:
+    void SetUp() override {
+        plugin = std::make_unique<LoadedPlugin>(kPluginPath, host);
+        ASSERT_TRUE(plugin->loaded()) << dlerror();
+        effect = plugin->effect;
+    }
+
+    float get(int index) { return effect->getParameter(effect, index); }
+    void set(int index, float value) { effect->setParameter(effect, index, value); }
+    std::string text(VstInt32 opcode, VstInt32 index = 0) { return plugin->text(opcode, index); }
+
+    TestHost host;
+    std::unique_ptr<LoadedPlugin> plugin;
+    AEffect* effect = nullptr;
+};
+
+TEST_F(ScopraPlugin, IdentityAsTheHostReadsIt) {
+    EXPECT_EQ(effect->magic, fourCharCode('V', 's', 't', 'P'));
+    EXPECT_EQ(effect->uniqueID, fourCharCode('K', 'q', 'C', 'r'));
+    EXPECT_EQ(effect->numParams, 4);
+    EXPECT_EQ(effect->numPrograms, 16);
+    EXPECT_EQ(effect->numInputs, 2);
+    EXPECT_EQ(effect->numOutputs, 2);
+    EXPECT_EQ(effect->version, 1);
+    EXPECT_EQ(effect->initialDelay, 0);
+    EXPECT_EQ(effect->flags, effFlagsCanReplacing | effFlagsCanDoubleReplacing);  // no editor yet
+    EXPECT_EQ(text(effGetEffectName), "scopra");
+    EXPECT_EQ(text(effGetProductString), "scopra - stereo goniometer plug-in");
+    EXPECT_EQ(text(effGetVendorString), "Kavexsound");
+    EXPECT_EQ(plugin->dispatch(effGetVendorVersion), 1980);
+    EXPECT_EQ(plugin->dispatch(effGetVstVersion), 2400);
+    EXPECT_EQ(plugin->dispatch(effGetPlugCategory), kPlugCategMastering);
+    for (const char* question : {"bypass", "receiveVstTimeInfo"})
+        EXPECT_EQ(plugin->dispatch(effCanDo, 0, 0, const_cast<char*>(question)), 0);
+    // Construction asks for the block size, and suspend for latency and block size.
+    EXPECT_GE(host.count(audioMasterGetBlockSize), 2);
+    EXPECT_EQ(host.count(audioMasterGetOutputLatency), 1);
+}
+
+TEST_F(ScopraPlugin, NoChunksEvenWhenAsked) {
+    void* data = reinterpret_cast<void*>(0x1);
+    EXPECT_EQ(plugin->dispatch(effGetChunk, 0, 0, &data), 0);
+    EXPECT_EQ(plugin->dispatch(effGetChunk, 1, 0, &data), 0);
+    char bytes[64] = {};
+    EXPECT_EQ(plugin->dispatch(effSetChunk, 0, sizeof bytes, bytes), 0);
+    EXPECT_EQ(plugin->dispatch(effSetChunk, 1, sizeof bytes, bytes), 0);
+    EXPECT_EQ(get(0), 0.12f);
+}
+
+TEST_F(ScopraPlugin, SixteenProgramsWithNamesAndValues) {
+    for (int p = 0; p < 16; ++p) EXPECT_EQ(text(effGetProgramNameIndexed, p), "init") << p;
+    char name[kVstMaxProgNameLen] = "keep";
+    EXPECT_EQ(plugin->dispatch(effGetProgramNameIndexed, 16, 0, name), 0);
+
+    plugin->dispatch(effSetProgram, 0, 4);
+    EXPECT_EQ(plugin->dispatch(effGetProgram), 4);
+    char init[] = "Init";
+    plugin->dispatch(effSetProgramName, 0, 0, init);
+    EXPECT_EQ(text(effGetProgramName), "Init 5");
+    set(0, 0.8f);
+    set(2, 1.0f);
+    plugin->dispatch(effSetProgram, 0, 16);  // past the last program: ignored
+    EXPECT_EQ(plugin->dispatch(effGetProgram), 4);
+    plugin->dispatch(effSetProgram, 0, 5);
+    EXPECT_EQ(text(effGetProgramName), "init");
+    EXPECT_EQ(get(0), 0.12f);
+    EXPECT_EQ(get(2), 0.0f);
+    plugin->dispatch(effSetProgram, 0, 4);
+    EXPECT_EQ(get(0), 0.8f);
+    EXPECT_EQ(get(2), 1.0f);
+}
+
+TEST_F(ScopraPlugin, ParameterTextsAndProperties) {
+    EXPECT_EQ(text(effGetParamName, 3), "LR/SM");
+    EXPECT_EQ(text(effGetParamLabel, 0), "    dB   ");
+    EXPECT_EQ(text(effGetParamDisplay, 0), "-0.39");
+    EXPECT_EQ(text(effGetParamDisplay, 3), "LR");
+    set(3, 0.5f);
+    EXPECT_EQ(text(effGetParamDisplay, 3), "SM");
+    set(1, 1.0f);
+    EXPECT_EQ(text(effGetParamDisplay, 1), "On");
+    EXPECT_EQ(text(effGetParamName, 4), "");
+    EXPECT_EQ(plugin->dispatch(effCanBeAutomated, 3), 1);
+
+    VstParameterProperties p;
+    std::memset(&p, 0, sizeof p);
+    EXPECT_EQ(plugin->dispatch(effGetParameterProperties, 1, 0, &p), 1);
+    EXPECT_EQ(p.flags, kVstParameterIsSwitch | kVstParameterUsesFloatStep);
+    EXPECT_STREQ(p.label, "auto");
+    EXPECT_EQ(plugin->dispatch(effGetParameterProperties, 4, 0, &p), 0);
+
+    VstPinProperties pin;
+    std::memset(&pin, 0, sizeof pin);
+    EXPECT_EQ(plugin->dispatch(effGetOutputProperties, 1, 0, &pin), 1);
+    EXPECT_STREQ(pin.label, "My 2 Out");
+    EXPECT_EQ(pin.flags, 3);
+    EXPECT_EQ(plugin->dispatch(effGetInputProperties, 2, 0, &pin), 0);
+}
+
+TEST_F(ScopraPlugin, PassesAudioThroughBothEntriesAndFollowsAutoLevel) {
+    plugin->dispatch(effSetSampleRate, 0, 0, nullptr, 48000.0f);
+    plugin->dispatch(effMainsChanged, 0, 1);
+    set(1, 1.0f);
+    std::vector<float> left(480), right(480);
+    for (size_t i = 0; i < left.size(); ++i) {
+        left[i] = static_cast<float>(i % 7) * 0.1f - 0.3f;
+        right[i] = -left[i] * 0.5f;
+    }
+    const std::vector<float> inLeft = left, inRight = right;
+    float* io[2] = {left.data(), right.data()};
+    effect->processReplacing(effect, io, io, static_cast<VstInt32>(left.size()));
+    EXPECT_EQ(left, inLeft);
+    EXPECT_EQ(right, inRight);
+    const float level = get(0);
+    EXPECT_NE(level, 0.12f);  // set by the automatic level, without setParameter
+
+    std::vector<double> dLeft(64, 0.0), dRight(64, 0.0);
+    double* dio[2] = {dLeft.data(), dRight.data()};
+    effect->processDoubleReplacing(effect, dio, dio, 64);
+    EXPECT_EQ(dLeft, std::vector<double>(64, 0.0));
+    EXPECT_GT(get(0), level);  // silence: the level climbs
+
+    const int latencyAsks = host.count(audioMasterGetOutputLatency);
+    plugin->dispatch(effMainsChanged, 0, 0);
+    EXPECT_EQ(host.count(audioMasterGetOutputLatency), latencyAsks + 1);
+}
+
+}  // namespace

@@ -27,9 +27,9 @@ inline double coefficient(double sampleRateHz) {
 // The constant added to and subtracted from a follower so that values far
 // below it become exactly 0 instead of decaying through denormal numbers.
 template <typename Sample>
-constexpr double kFlushConstant = 1e-21;
+inline constexpr double kFlushConstant = 1e-21;
 template <>
-constexpr double kFlushConstant<float> = 1e-16;
+inline constexpr double kFlushConstant<float> = 1e-16;
 
 inline void update(double& follower, double input, double coeff) {
     follower += coeff * (input - follower);

@@ -2,15 +2,10 @@
 
 #include "dsp/switch_state.h"
 #include "host/aeff_editor.h"
-#include "host/entry.h"
 #include "host/identity.h"
 #include "platform/denormals.h"
 
 using namespace duplimo;
-
-AudioEffect* createEffectInstance(audioMasterCallback audioMaster) {
-    return createEffect<Duplimo>(audioMaster);
-}
 
 Duplimo::Duplimo(audioMasterCallback audioMaster)
     : CPresetSystemEffect(audioMaster, kNumPrograms, kNumParams), engine(getSampleRate()) {

@@ -1,0 +1,72 @@
+#include <iostream>
+#include <memory>
+
+#include "tools/kvx/commands.h"
+#include "tools/kvx/demo_signal.h"
+#include "tools/kvx/host_callback.h"
+#include "tools/kvx/plugin_instance.h"
+#include "tools/kvx/plugin_state.h"
+#include "tools/kvx/program_selection.h"
+#include "tools/kvx/progress_reporter.h"
+#include "tools/kvx/sound_file_reader.h"
+#include "tools/kvx/terminal.h"
+#include "tools/kvx/wav_writer.h"
+
+namespace kvx {
+
+namespace {
+
+// The input file, or the demo signal when there is none; `demo` keeps the
+// demo's samples alive for the source that plays them.
+std::unique_ptr<AudioSource> openSource(const RenderOptions& options, StereoSignal& demo) {
+    if (!options.inputPath.empty()) return std::make_unique<SoundFileReader>(options.inputPath);
+    demo = makeDemoSignal(options.demoRateHz.value_or(kDemoDefaultRateHz));
+    return std::make_unique<StereoSignalSource>(demo);
+}
+
+// Everything that could refuse the job is checked before any audio is made.
+void checkCapabilities(const PluginInstance& plugin, const RenderOptions& options) {
+    requireProcessing(plugin, options.settings);
+    if (!options.stateIn.empty() || !options.stateOut.empty()) requireChunks(plugin);
+}
+
+// State first, then the program, then single parameters, so that each
+// later choice overrides the earlier ones.
+void prepare(PluginInstance& plugin, const RenderOptions& options) {
+    if (!options.stateIn.empty()) restoreState(plugin, options.stateIn);
+    if (options.program) selectProgram(plugin, *options.program);
+    applyAssignments(plugin, options.assignments);
+}
+
+ProgressReporter makeProgress(const RenderOptions& options, const AudioSource& source) {
+    const double seconds =
+        static_cast<double>(source.totalFrames()) / static_cast<double>(source.sampleRateHz());
+    return ProgressReporter(
+        shouldShowProgress(options.progress, standardErrorIsTerminal(), seconds),
+        source.totalFrames());
+}
+
+}  // namespace
+
+int runRender(const Arguments& args) {
+    const RenderOptions options = parseRenderOptions(args);
+    StereoSignal demo;
+    std::unique_ptr<AudioSource> source = openSource(options, demo);
+    HostState host;
+    PluginInstance plugin(options.pluginPath, host);
+    checkCapabilities(plugin, options);
+    plugin.open(static_cast<float>(source->sampleRateHz()), options.settings.blockFrames);
+    prepare(plugin, options);
+    const SampleFormat format =
+        options.settings.doublePrecision ? SampleFormat::Float64 : SampleFormat::Float32;
+    WavWriter writer(options.outputPath, source->sampleRateHz(), format);
+    ProgressReporter progress = makeProgress(options, *source);
+    const RenderLevels levels = render(plugin, *source, writer, options.settings, progress);
+    writer.close();
+    if (!options.stateOut.empty()) saveState(plugin, options.stateOut);
+    std::cout << "input " << describeLevels(levels.input) << "; output "
+              << describeLevels(levels.output) << "\n";
+    return 0;
+}
+
+}  // namespace kvx

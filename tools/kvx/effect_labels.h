@@ -1,0 +1,19 @@
+// Readable names for the numbers of the VST 2.4 interface: four-character
+// codes, effect flags, plug-in categories and parameter property flags.
+#pragma once
+
+#include <string>
+
+#include "host/vst2.h"
+
+namespace kvx {
+
+// The four characters of a code, most significant first; '?' for bytes that
+// are not printable.
+std::string fourCharText(VstInt32 code);
+// Names of the set bits, separated by spaces; unknown bits as hex numbers.
+std::string effectFlagNames(VstInt32 flags);
+std::string parameterFlagNames(VstInt32 flags);
+std::string categoryName(VstIntPtr category);
+
+}  // namespace kvx

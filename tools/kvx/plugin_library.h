@@ -1,0 +1,21 @@
+// Loading a shared library and finding its symbols. This is the only
+// platform-specific part of the host; a port to another system replaces the
+// implementation file and nothing else.
+#pragma once
+
+#include <string>
+
+namespace kvx {
+
+using LibraryHandle = void*;
+
+// Opens the library at `path` (a file path, never a search by name). Returns
+// null and fills `error` with a one-line reason on failure.
+LibraryHandle openLibrary(const std::string& path, std::string& error);
+
+// The address of an exported symbol, or null.
+void* findSymbol(LibraryHandle library, const char* name);
+
+void closeLibrary(LibraryHandle library);
+
+}  // namespace kvx

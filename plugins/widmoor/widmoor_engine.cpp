@@ -1,0 +1,222 @@
+#include "plugins/widmoor/widmoor_engine.h"
+
+#include <cmath>
+
+#include "dsp/level_follower.h"
+#include "dsp/period_delay.h"
+#include "dsp/switch_state.h"
+#include "plugins/widmoor/widmoor_parameters.h"
+
+namespace widmoor {
+
+namespace {
+
+// Meter thresholds: both followers above kLiveLevel give the log16 reading;
+// below it the meter falls back to the side that is still audible.
+constexpr double kLiveLevel = 0.001;
+constexpr double kSumFloor = 1e-5;
+constexpr double kDiffFloor = 1e-7;
+
+// Share of the depth gain D per mode.
+constexpr double kSideCombGainPerDepth = 0.75;
+constexpr double kMidEmphasisGainPerDepth = 0.32;
+constexpr double kSideEmphasisGainPerDepth = 1.6;
+
+inline float load(const std::atomic<float>& value) {
+    return value.load(std::memory_order_relaxed);
+}
+
+double gainPerDepth(Mode mode) {
+    switch (mode) {
+        case kSideComb: return kSideCombGainPerDepth;
+        case kMidEmphasis: return kMidEmphasisGainPerDepth;
+        default: return kSideEmphasisGainPerDepth;
+    }
+}
+
+// The width meter: log16(sum / diff) while both are live; otherwise the
+// side that is still audible, and the larger of the two when both are.
+float widthMeter(double sum, double diff) {
+    if (sum > kLiveLevel && diff > kLiveLevel) return level_follower::log16Reading(sum, diff);
+    const bool sumAudible = sum > kSumFloor;
+    const bool diffAudible = diff > kDiffFloor;
+    if (sumAudible && (!diffAudible || sum >= diff)) return 0.5f;
+    if (diffAudible) return -0.5f;
+    return 0.0f;
+}
+
+// One output frame: the followers take |left + right| and |left - right|
+// (rounded to Sample), the outputs take left and right.
+template <typename Sample>
+inline void emit(Followers& f, double coeff, double left, double right, Sample& outLeft,
+                 Sample& outRight) {
+    level_follower::update(f.sum, Sample(std::fabs(left + right)), coeff);
+    level_follower::update(f.diff, Sample(std::fabs(left - right)), coeff);
+    outLeft = Sample(left);
+    outRight = Sample(right);
+}
+
+// The two emphasis modes differ in what enters the ring and in how the
+// emphasised delayed signal e (already scaled by g) reaches the outputs.
+struct MidEmphasis {
+    template <typename Sample>
+    static double ringInput(double l, double r) {
+        return l + r;
+    }
+    template <typename Sample>
+    static void mix(double l, double r, double ge, double& left, double& right) {
+        left = Sample(l + ge);
+        right = Sample(r - ge);
+    }
+};
+
+struct SideEmphasis {
+    template <typename Sample>
+    static double ringInput(double l, double r) {
+        return Sample(0.5 * (l - r));
+    }
+    template <typename Sample>
+    static void mix(double l, double r, double ge, double& left, double& right) {
+        const double m = Sample(0.5 * (l + r));
+        const double d = Sample(0.5 * (l - r));
+        left = Sample((m + ge) + d);
+        right = Sample((m - ge) - d);
+    }
+};
+
+// Where the comb reads: one delay behind the write index (wrapped by the ring).
+inline uint32_t readIndex(uint32_t write, const std::atomic<int32_t>& delay) {
+    return write - static_cast<uint32_t>(delay.load(std::memory_order_relaxed));
+}
+
+}  // namespace
+
+WidmoorEngine::WidmoorEngine(double sampleRateHz)
+    : wholeRateHz_(period_delay::wholeSampleRate(sampleRateHz)) {}
+
+void WidmoorEngine::updateDelay() {
+    const int32_t delay = period_delay::periodSamples(
+        wholeSampleRate(), load(controls.baseFrequencyHz), static_cast<int32_t>(kRingSamples));
+    if (delay != period_delay::kNoDelay) delay_.store(delay, std::memory_order_relaxed);
+}
+
+void WidmoorEngine::clear(double sampleRateHz) {
+    meter_.store(0.0f, std::memory_order_relaxed);
+    ringA_.clear();
+    ringB_.clear();
+    state_.followers = Followers{};
+    state_.previousDelayed = 0.0f;
+    wholeRateHz_.store(period_delay::wholeSampleRate(sampleRateHz), std::memory_order_relaxed);
+}
+
+void WidmoorEngine::suspend(double sampleRateHz) {
+    clear(sampleRateHz);
+    updateDelay();
+}
+
+void WidmoorEngine::resume(double sampleRateHz) { clear(sampleRateHz); }
+
+WidmoorEngine::BlockSettings WidmoorEngine::blockSettings(double sampleRateHz) const {
+    BlockSettings block;
+    block.sign = isOn(load(controls.phase)) ? -1.0 : 1.0;
+    block.gain = gainPerDepth(modeOf(load(controls.mode))) * double(load(controls.depthGain));
+    block.width = 1.0 + 3.0 * double(load(controls.widthEmphasis));
+    block.coeff = level_follower::coefficient(sampleRateHz);
+    return block;
+}
+
+template <typename Sample>
+void WidmoorEngine::process(const Sample* const* inputs, Sample* const* outputs, int frames,
+                            double sampleRateHz) {
+    const BlockSettings block = blockSettings(sampleRateHz);
+    if (!isOn(load(controls.process))) {
+        bypass(inputs, outputs, frames, block.coeff);
+    } else {
+        switch (modeOf(load(controls.mode))) {
+            case kSideComb: sideComb(inputs, outputs, frames, block); break;
+            case kMidEmphasis:
+                emphasisComb<Sample, MidEmphasis>(inputs, outputs, frames, block);
+                break;
+            case kSideEmphasis:
+                emphasisComb<Sample, SideEmphasis>(inputs, outputs, frames, block);
+                break;
+        }
+    }
+    finishBlock<Sample>();
+}
+
+template <typename Sample>
+void WidmoorEngine::bypass(const Sample* const* inputs, Sample* const* outputs, int frames,
+                           double coeff) {
+    Followers f = state_.followers;
+    for (int i = 0; i < frames; ++i) {
+        const Sample left = inputs[0][i];
+        const Sample right = inputs[1][i];
+        level_follower::update(f.sum, Sample(std::fabs(double(left) + double(right))), coeff);
+        level_follower::update(f.diff, Sample(std::fabs(double(left) - double(right))), coeff);
+        outputs[0][i] = left;
+        outputs[1][i] = right;
+    }
+    state_.followers = f;
+}
+
+template <typename Sample>
+void WidmoorEngine::sideComb(const Sample* const* inputs, Sample* const* outputs, int frames,
+                             const BlockSettings& block) {
+    Followers f = state_.followers;
+    uint32_t write = state_.write;
+    for (int i = 0; i < frames; ++i) {
+        const double l = inputs[0][i], r = inputs[1][i];
+        const double mid = Sample(l + r);
+        const double side = Sample(block.width * (l - r));
+        const double p = Sample(mid + side);
+        const double q = Sample(mid - side);
+        const uint32_t read = readIndex(write, delay_);
+        ringA_.at(write) = static_cast<float>(block.sign * p);
+        ringB_.at(write) = static_cast<float>(block.sign * q);
+        const double a = ringA_.at(read), b = ringB_.at(read);
+        const double left = Sample(0.5 * (p + block.gain * (a - b)));
+        const double right = Sample(0.5 * (q + block.gain * (b - a)));
+        emit(f, block.coeff, left, right, outputs[0][i], outputs[1][i]);
+        write = Ring::wrap(write + 1);
+    }
+    state_.write = write;
+    state_.followers = f;
+}
+
+template <typename Sample, typename Kind>
+void WidmoorEngine::emphasisComb(const Sample* const* inputs, Sample* const* outputs, int frames,
+                                 const BlockSettings& block) {
+    Followers f = state_.followers;
+    uint32_t write = state_.write;
+    float previous = state_.previousDelayed;
+    for (int i = 0; i < frames; ++i) {
+        const double l = inputs[0][i], r = inputs[1][i];
+        const double w = load(controls.widthEmphasis);
+        const uint32_t read = readIndex(write, delay_);
+        ringA_.at(write) = static_cast<float>(Kind::template ringInput<Sample>(l, r));
+        const float a = ringA_.at(read);
+        const double e = Sample(block.sign * (double(a) - w * double(previous)));
+        previous = a;
+        double left, right;
+        Kind::template mix<Sample>(l, r, block.gain * e, left, right);
+        emit(f, block.coeff, left, right, outputs[0][i], outputs[1][i]);
+        write = Ring::wrap(write + 1);
+    }
+    state_.write = write;
+    state_.previousDelayed = previous;
+    state_.followers = f;
+}
+
+template <typename Sample>
+void WidmoorEngine::finishBlock() {
+    level_follower::settle<Sample>(state_.followers.sum);
+    level_follower::settle<Sample>(state_.followers.diff);
+    meter_.store(widthMeter(state_.followers.sum, state_.followers.diff),
+                 std::memory_order_relaxed);
+}
+
+template void WidmoorEngine::process<float>(const float* const*, float* const*, int, double);
+template void WidmoorEngine::process<double>(const double* const*, double* const*, int, double);
+
+}  // namespace widmoor

@@ -1,5 +1,6 @@
 #include "tools/kvx/info_printer.h"
 
+#include <algorithm>
 #include <cstdarg>
 #include <cstdio>
 #include <cstring>
@@ -60,7 +61,7 @@ std::string describeProperties(PluginInstance& plugin, VstInt32 index) {
     if (plugin.dispatch(effGetParameterProperties, index, 0, &p) == 0) return "";
     std::string text = parameterFlagNames(p.flags);
     if (p.flags & kVstParameterUsesFloatStep)
-        text += formatted(", steps %g/%g/%g", p.stepFloat, p.smallStepFloat, p.largeStepFloat);
+        text += formatted(", steps %.10g/%.10g/%.10g", p.stepFloat, p.smallStepFloat, p.largeStepFloat);
     if (p.flags & kVstParameterUsesIntegerMinMax)
         text += formatted(", range %d..%d", p.minInteger, p.maxInteger);
     if (p.flags & kVstParameterUsesIntStep)
@@ -75,12 +76,18 @@ std::string describeProperties(PluginInstance& plugin, VstInt32 index) {
 
 void printParameters(PluginInstance& plugin, std::ostream& out) {
     AEffect& effect = plugin.effect();
+    std::vector<std::string> names;
+    int nameWidth = 0;
+    for (VstInt32 i = 0; i < effect.numParams; ++i) {
+        names.push_back(plugin.text(effGetParamName, i));
+        nameWidth = std::max(nameWidth, static_cast<int>(names.back().size()));
+    }
     out << "\nparameters:\n";
     for (VstInt32 i = 0; i < effect.numParams; ++i) {
-        const std::string value = plugin.text(effGetParamDisplay, i);
+        const std::string display = plugin.text(effGetParamDisplay, i);
         const std::string label = plugin.text(effGetParamLabel, i);
-        out << formatted("  %3d  %-12s %.6f  %s%s%s\n", i, plugin.text(effGetParamName, i).c_str(),
-                         effect.getParameter(&effect, i), value.c_str(),
+        out << formatted("  %3d  %-*s  %.6f  %s%s%s\n", i, nameWidth, names[i].c_str(),
+                         effect.getParameter(&effect, i), display.c_str(),
                          label.empty() ? "" : " ", label.c_str());
         const std::string properties = describeProperties(plugin, i);
         if (!properties.empty()) out << "       properties: " << properties << "\n";

@@ -58,17 +58,26 @@ const Command* findCommand(const std::string& name) {
     return nullptr;
 }
 
+constexpr int kFailureExitCode = 1;
+constexpr int kUsageExitCode = 2;
+
 int fail(const std::string& message) {
     std::fprintf(stderr, "kvx: %s\n", message.c_str());
-    return 1;
+    return kFailureExitCode;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
     const kvx::Arguments args(argv + 1, argv + argc);
-    if (args.empty()) return printUsage(stderr), 2;
-    if (kvx::asksForHelp(args)) return printUsage(stdout), 0;
+    if (args.empty()) {
+        printUsage(stderr);
+        return kUsageExitCode;
+    }
+    if (kvx::asksForHelp(args)) {
+        printUsage(stdout);
+        return 0;
+    }
     const Command* command = findCommand(args[0]);
     if (!command) return fail("unknown command '" + args[0] + "' (see kvx --help)");
     try {

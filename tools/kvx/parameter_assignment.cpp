@@ -13,6 +13,7 @@ namespace {
 
 constexpr double kMinNormalised = 0.0;
 constexpr double kMaxNormalised = 1.0;
+constexpr size_t kMaxIndexDigits = 9;  // keeps the number within 32 bits
 
 bool isIndex(const std::string& text) {
     if (text.empty()) return false;
@@ -50,7 +51,7 @@ VstInt32 resolveParameter(PluginInstance& plugin, const std::string& target) {
     const VstInt32 count = plugin.effect().numParams;
     if (isIndex(target)) {
         const long index = std::strtol(target.c_str(), nullptr, 10);
-        if (target.size() < 10 && index < count) return static_cast<VstInt32>(index);
+        if (target.size() <= kMaxIndexDigits && index < count) return static_cast<VstInt32>(index);
         throw KvxError("no parameter " + target + " (the plug-in has " + std::to_string(count) +
                        ")");
     }

@@ -35,8 +35,9 @@ PluginInstance::PluginInstance(const std::string& path, HostState& host) : host_
     if (!effect_) abandon(path + ": the entry point returned no effect");
     // A record with the wrong magic or no dispatcher is not an effect; it is
     // left alone, never closed through its dispatcher.
-    if (effect_->magic != kEffectMagic || !effect_->dispatcher)
+    if (effect_->magic != kEffectMagic)
         abandon(path + ": not a VST 2.4 plug-in (the effect record has the wrong magic)");
+    if (!effect_->dispatcher) abandon(path + ": the effect record has no dispatcher");
 }
 
 PluginInstance::~PluginInstance() {

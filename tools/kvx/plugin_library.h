@@ -1,6 +1,6 @@
-// Loading a shared library and finding its symbols. This is the part of the
-// host that depends on the operating system; a port to another system
-// replaces the implementation file and nothing else.
+// Loading a shared library and finding its symbols. With terminal.h, this is
+// all of the host that depends on the operating system; a port to another
+// system replaces the two implementation files and nothing else.
 #pragma once
 
 #include <string>

@@ -230,24 +230,26 @@ TEST_F(DuplimoPlugin, ChunkWithoutValidCurrentProgramSelectsNone) {
     }
 }
 
-TEST_F(DuplimoPlugin, ProcessesBothPrecisionsThroughTheRecord) {
+TEST_F(DuplimoPlugin, ProcessesBothPrecisionsFromClearedState) {
     set(0, 0.5f);  // W = 0.5
     set(1, 1.0f);  // 45 samples at 44100 Hz
     plugin->dispatch(effMainsChanged, 0, 1);
     std::vector<float> l(100, 0.0f), r(100, 0.0f);
     l[0] = r[0] = 1.0f;
+    l[90] = r[90] = 1.0f;  // its echo would fall 35 frames into the next block
     float* io[2] = {l.data(), r.data()};
     effect->processReplacing(effect, io, io, 100);
     EXPECT_EQ(l[0], 1.0f);
     EXPECT_EQ(l[45], 0.5f);
     EXPECT_EQ(r[45], -0.5f);
 
-    plugin->dispatch(effMainsChanged, 0, 1);  // cleared again
+    plugin->dispatch(effMainsChanged, 0, 1);  // a second resume clears again
     std::vector<double> ld(100, 0.0), rd(100, 0.0);
     ld[10] = 1.0;
-    rd[10] = 0.0;
     double* iod[2] = {ld.data(), rd.data()};
     effect->processDoubleReplacing(effect, iod, iod, 100);
+    EXPECT_EQ(ld[35], 0.0);
+    EXPECT_EQ(rd[35], 0.0);
     EXPECT_EQ(ld[10], 0.5);
     EXPECT_EQ(rd[10], 0.5);
     EXPECT_EQ(ld[55], 0.25);

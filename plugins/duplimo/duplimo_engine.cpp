@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "dsp/level_follower.h"
+#include "dsp/period_delay.h"
 
 namespace duplimo {
 
@@ -19,7 +20,7 @@ inline float load(const std::atomic<float>& value) {
 }  // namespace
 
 DuplimoEngine::DuplimoEngine(double sampleRateHz)
-    : sampleRate_(period_delay::integerSampleRate(sampleRateHz)) {
+    : sampleRate_(period_delay::wholeSampleRate(sampleRateHz)) {
     updateDelay();
 }
 
@@ -29,13 +30,15 @@ void DuplimoEngine::setBaseFrequency(float frequencyHz) {
 }
 
 void DuplimoEngine::updateDelay() {
-    const int32_t delay = period_delay::periodSamples(
-        sampleRate_.load(std::memory_order_relaxed), load(controls.baseFrequencyHz));
-    controls.delaySamples.store(delay, std::memory_order_relaxed);
+    const int32_t delay =
+        period_delay::periodSamples(sampleRate_.load(std::memory_order_relaxed),
+                                    load(controls.baseFrequencyHz), DuplimoDelayLine::kSamples);
+    if (delay != period_delay::kNoDelay)
+        controls.delaySamples.store(delay, std::memory_order_relaxed);
 }
 
 void DuplimoEngine::clearState(double sampleRateHz) {
-    sampleRate_.store(period_delay::integerSampleRate(sampleRateHz), std::memory_order_relaxed);
+    sampleRate_.store(period_delay::wholeSampleRate(sampleRateHz), std::memory_order_relaxed);
     line_.clear();
     previousDelayed_ = 0.0f;
     followers_ = Followers{};
@@ -68,7 +71,7 @@ void DuplimoEngine::run(const Sample* const* inputs, Sample* const* outputs, int
                         const BlockSetup& setup) {
     using level_follower::update;
     Followers f = followers_;
-    PeriodDelayLine::Cursor cursor = line_.begin();
+    DuplimoDelayLine::Cursor cursor = line_.begin();
     float previous = previousDelayed_;
     const Sample* inL = inputs[0];
     const Sample* inR = inputs[1];

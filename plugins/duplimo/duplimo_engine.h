@@ -8,7 +8,7 @@
 #include <atomic>
 #include <cstdint>
 
-#include "dsp/period_delay_line.h"
+#include "plugins/duplimo/duplimo_delay_line.h"
 
 namespace duplimo {
 
@@ -31,6 +31,7 @@ public:
 
     // Stores F and moves the read position to one period behind the write
     // position at the sample rate last taken by construction or suspend/resume.
+    // A frequency without a usable period (NaN) keeps the delay as it was.
     void setBaseFrequency(float frequencyHz);
 
     // Sample rate refreshed, delay line, followers and previous delayed sample
@@ -68,7 +69,7 @@ private:
     void clearState(double sampleRateHz);
     void updateDelay();
 
-    PeriodDelayLine line_;
+    DuplimoDelayLine line_;
     float previousDelayed_ = 0.0f;  // p
     Followers followers_;
     std::atomic<int32_t> sampleRate_;  // fs, whole samples per second

@@ -14,7 +14,8 @@ Duplimo::Duplimo(audioMasterCallback audioMaster)
     setUniqueID(kDuplimoIdentity.uniqueId);
     canProcessReplacing(true);
     canDoubleReplacing(true);
-    for (int k = 0; k < kNumParams; ++k) values[k].store(kFactoryPrograms[0].values[k]);
+    for (int k = 0; k < kNumParams; ++k)
+        values[k].store(kFactoryPrograms[0].values[k], std::memory_order_relaxed);
     updateBlockSize();
     initFactoryPrograms();
     loadDefaults();
@@ -63,13 +64,16 @@ float Duplimo::getParameter(VstInt32 index) {
 
 float Duplimo::getDerivedValue(VstInt32 index) const {
     const EngineControls& c = engine.controls;
+    auto load = [](const std::atomic<float>& value) {
+        return value.load(std::memory_order_relaxed);
+    };
     switch (index) {
-        case kWidth: return c.sideGain.load();
-        case kBaseFreq: return c.baseFrequencyHz.load();
-        case kEmphasis: return c.emphasis.load();
-        case kProcess: return c.process.load();
-        case kPhase: return c.phase.load();
-        case kExtraValue: return extraValue.load();
+        case kWidth: return load(c.sideGain);
+        case kBaseFreq: return load(c.baseFrequencyHz);
+        case kEmphasis: return load(c.emphasis);
+        case kProcess: return load(c.process);
+        case kPhase: return load(c.phase);
+        case kExtraValue: return load(extraValue);
         default: return 0.0f;
     }
 }

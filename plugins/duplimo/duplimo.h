@@ -30,7 +30,9 @@ public:
     // The engine value of parameter `index`, for the editor.
     float getDerivedValue(VstInt32 index) const;
     float monoSideReading() const { return engine.monoSideReading(); }
-    int32_t delaySamples() const { return engine.controls.delaySamples.load(); }
+    int32_t delaySamples() const {
+        return engine.controls.delaySamples.load(std::memory_order_relaxed);
+    }
 
 protected:
     ParameterKind parameterKind(VstInt32 index) const override;

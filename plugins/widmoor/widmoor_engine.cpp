@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "dsp/follower_pair.h"
 #include "dsp/level_follower.h"
 #include "dsp/period_delay.h"
 #include "dsp/switch_state.h"
@@ -10,6 +11,8 @@
 namespace widmoor {
 
 namespace {
+
+using level_follower::FollowerPair;
 
 // Meter thresholds: both followers above kLiveLevel give the log16 reading;
 // below it the meter falls back to the side that is still audible.
@@ -45,40 +48,45 @@ float widthMeter(double sum, double diff) {
     return 0.0f;
 }
 
-// One output frame: the followers take |left + right| and |left - right|
-// (rounded to Sample), the outputs take left and right.
+// Rounding in the 32-bit path. An intermediate that is one addition or
+// subtraction of Sample values (or such a result halved, which is exact) is
+// computed in Sample: that is exactly the double result rounded to Sample,
+// since a double holds more than twice a float's precision. Longer
+// expressions are computed in double and rounded once.
+
+// One output frame: the followers take |left + right| and |left - right|,
+// the outputs take left and right.
 template <typename Sample>
-inline void emit(Followers& f, double coeff, double left, double right, Sample& outLeft,
+inline void emit(FollowerPair& f, double coeff, Sample left, Sample right, Sample& outLeft,
                  Sample& outRight) {
-    level_follower::update(f.sum, Sample(std::fabs(left + right)), coeff);
-    level_follower::update(f.diff, Sample(std::fabs(left - right)), coeff);
-    outLeft = Sample(left);
-    outRight = Sample(right);
+    f.update(std::fabs(left + right), std::fabs(left - right), coeff);
+    outLeft = left;
+    outRight = right;
 }
 
 // The two emphasis modes differ in what enters the ring and in how the
 // emphasised delayed signal e (already scaled by g) reaches the outputs.
 struct MidEmphasis {
     template <typename Sample>
-    static double ringInput(double l, double r) {
+    static Sample ringInput(Sample l, Sample r) {
         return l + r;
     }
     template <typename Sample>
-    static void mix(double l, double r, double ge, double& left, double& right) {
-        left = Sample(l + ge);
-        right = Sample(r - ge);
+    static void mix(Sample l, Sample r, double ge, Sample& left, Sample& right) {
+        left = Sample(double(l) + ge);
+        right = Sample(double(r) - ge);
     }
 };
 
 struct SideEmphasis {
     template <typename Sample>
-    static double ringInput(double l, double r) {
-        return Sample(0.5 * (l - r));
+    static Sample ringInput(Sample l, Sample r) {
+        return Sample(0.5) * (l - r);
     }
     template <typename Sample>
-    static void mix(double l, double r, double ge, double& left, double& right) {
-        const double m = Sample(0.5 * (l + r));
-        const double d = Sample(0.5 * (l - r));
+    static void mix(Sample l, Sample r, double ge, Sample& left, Sample& right) {
+        const double m = Sample(0.5) * (l + r);
+        const double d = Sample(0.5) * (l - r);
         left = Sample((m + ge) + d);
         right = Sample((m - ge) - d);
     }
@@ -116,12 +124,20 @@ void WidmoorEngine::suspend(double sampleRateHz) {
 
 void WidmoorEngine::resume(double sampleRateHz) { clear(sampleRateHz); }
 
-WidmoorEngine::BlockSettings WidmoorEngine::blockSettings(double sampleRateHz) const {
+double WidmoorEngine::followerCoefficient(double sampleRateHz) {
+    if (sampleRateHz != coeffRateHz_) {
+        coeffRateHz_ = sampleRateHz;
+        coeff_ = level_follower::coefficient(sampleRateHz);
+    }
+    return coeff_;
+}
+
+WidmoorEngine::BlockSettings WidmoorEngine::blockSettings(double sampleRateHz) {
     BlockSettings block;
     block.sign = isOn(load(controls.phase)) ? -1.0 : 1.0;
     block.gain = gainPerDepth(modeOf(load(controls.mode))) * double(load(controls.depthGain));
     block.width = 1.0 + 3.0 * double(load(controls.widthEmphasis));
-    block.coeff = level_follower::coefficient(sampleRateHz);
+    block.coeff = followerCoefficient(sampleRateHz);
     return block;
 }
 
@@ -148,64 +164,65 @@ void WidmoorEngine::process(const Sample* const* inputs, Sample* const* outputs,
 template <typename Sample>
 void WidmoorEngine::bypass(const Sample* const* inputs, Sample* const* outputs, int frames,
                            double coeff) {
-    Followers f = state_.followers;
+    FollowerPair f(state_.followers.sum, state_.followers.diff);
     for (int i = 0; i < frames; ++i) {
         const Sample left = inputs[0][i];
         const Sample right = inputs[1][i];
-        level_follower::update(f.sum, Sample(std::fabs(double(left) + double(right))), coeff);
-        level_follower::update(f.diff, Sample(std::fabs(double(left) - double(right))), coeff);
-        outputs[0][i] = left;
-        outputs[1][i] = right;
+        emit(f, coeff, left, right, outputs[0][i], outputs[1][i]);
     }
-    state_.followers = f;
+    state_.followers = Followers{f.first(), f.second()};
 }
 
 template <typename Sample>
 void WidmoorEngine::sideComb(const Sample* const* inputs, Sample* const* outputs, int frames,
                              const BlockSettings& block) {
-    Followers f = state_.followers;
+    const Sample sign = Sample(block.sign);
+    const double gain = block.gain, width = block.width, coeff = block.coeff;
+    FollowerPair f(state_.followers.sum, state_.followers.diff);
     uint32_t write = state_.write;
     for (int i = 0; i < frames; ++i) {
-        const double l = inputs[0][i], r = inputs[1][i];
-        const double mid = Sample(l + r);
-        const double side = Sample(block.width * (l - r));
-        const double p = Sample(mid + side);
-        const double q = Sample(mid - side);
+        const Sample l = inputs[0][i], r = inputs[1][i];
+        const Sample mid = l + r;
+        const Sample side = Sample(width * (double(l) - double(r)));
+        const Sample p = mid + side;
+        const Sample q = mid - side;
         const uint32_t read = readIndex(write, delay_);
-        ringA_.at(write) = static_cast<float>(block.sign * p);
-        ringB_.at(write) = static_cast<float>(block.sign * q);
-        const double a = ringA_.at(read), b = ringB_.at(read);
-        const double left = Sample(0.5 * (p + block.gain * (a - b)));
-        const double right = Sample(0.5 * (q + block.gain * (b - a)));
-        emit(f, block.coeff, left, right, outputs[0][i], outputs[1][i]);
+        ringA_.at(write) = static_cast<float>(sign * p);
+        ringB_.at(write) = static_cast<float>(sign * q);
+        // g (b - a) is exactly -g (a - b).
+        const double comb = gain * (double(ringA_.at(read)) - double(ringB_.at(read)));
+        const Sample left = Sample(0.5 * (double(p) + comb));
+        const Sample right = Sample(0.5 * (double(q) - comb));
+        emit(f, coeff, left, right, outputs[0][i], outputs[1][i]);
         write = Ring::wrap(write + 1);
     }
     state_.write = write;
-    state_.followers = f;
+    state_.followers = Followers{f.first(), f.second()};
 }
 
 template <typename Sample, typename Kind>
 void WidmoorEngine::emphasisComb(const Sample* const* inputs, Sample* const* outputs, int frames,
                                  const BlockSettings& block) {
-    Followers f = state_.followers;
+    const double sign = block.sign, gain = block.gain, coeff = block.coeff;
+    FollowerPair f(state_.followers.sum, state_.followers.diff);
     uint32_t write = state_.write;
     float previous = state_.previousDelayed;
     for (int i = 0; i < frames; ++i) {
-        const double l = inputs[0][i], r = inputs[1][i];
+        const Sample l = inputs[0][i], r = inputs[1][i];
         const double w = load(controls.widthEmphasis);
         const uint32_t read = readIndex(write, delay_);
-        ringA_.at(write) = static_cast<float>(Kind::template ringInput<Sample>(l, r));
+        ringA_.at(write) = static_cast<float>(Kind::ringInput(l, r));
         const float a = ringA_.at(read);
-        const double e = Sample(block.sign * (double(a) - w * double(previous)));
+        const Sample e = Sample(sign * (double(a) - w * double(previous)));
         previous = a;
-        double left, right;
-        Kind::template mix<Sample>(l, r, block.gain * e, left, right);
-        emit(f, block.coeff, left, right, outputs[0][i], outputs[1][i]);
+        Sample left, right;
+        Kind::mix(l, r, gain * double(e), left, right);
+        emit(f, coeff, left, right, outputs[0][i], outputs[1][i]);
         write = Ring::wrap(write + 1);
     }
     state_.write = write;
     state_.previousDelayed = previous;
-    state_.followers = f;
+    state_.followers = Followers{f.first(), f.second()};
 }
 
 template <typename Sample>

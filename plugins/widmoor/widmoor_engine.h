@@ -88,12 +88,16 @@ private:
     template <typename Sample>
     void finishBlock();
 
-    BlockSettings blockSettings(double sampleRateHz) const;
+    BlockSettings blockSettings(double sampleRateHz);
+    // The follower coefficient, recomputed only when the rate changes.
+    double followerCoefficient(double sampleRateHz);
     void clear(double sampleRateHz);
 
     Ring ringA_;
     Ring ringB_;
     CombState state_;
+    double coeffRateHz_ = -1.0;
+    double coeff_ = 0.0;
     std::atomic<int32_t> wholeRateHz_;
     std::atomic<int32_t> delay_{0};
     std::atomic<float> meter_{0.0f};

@@ -1,0 +1,66 @@
+// The editor's window on the host's screen, behind a small interface so that
+// each windowing system (X11 now, Win32 later) only adds a backend. A window
+// is a child of the host's parent window, shows pixels the frame has drawn,
+// reports input, and calls onIdle every idle period from its own thread until
+// it is closed.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+
+namespace gui {
+
+// Mouse buttons and modifiers as a bit set; the values match the widget
+// layer's button state bits.
+enum ButtonBits : uint32_t {
+    kLeftButtonBit = 1u << 1,
+    kMiddleButtonBit = 1u << 2,
+    kRightButtonBit = 1u << 3,
+    kShiftBit = 1u << 4,
+    kControlBit = 1u << 5,
+    kAltBit = 1u << 6,
+    kDoubleClickBit = 1u << 10,
+};
+
+// A 32-bit premultiplied ARGB image in native byte order (Cairo's ARGB32),
+// rows `stridePixels` apart.
+struct PixelView {
+    const uint32_t* pixels;
+    int width;
+    int height;
+    int stridePixels;
+};
+
+class PlatformWindowListener {
+public:
+    virtual ~PlatformWindowListener() = default;
+    // All calls come from the window's own thread.
+    virtual void onMouseDown(double x, double y, uint32_t buttons) = 0;
+    virtual void onMouseUp(double x, double y, uint32_t buttons) = 0;
+    virtual void onMouseMoved(double x, double y, uint32_t buttons) = 0;
+    virtual void onMouseExited() = 0;
+    virtual void onWheel(double x, double y, float distance, uint32_t buttons) = 0;
+    virtual bool onKey(int32_t character, uint32_t virtualKey, uint32_t modifiers,
+                       bool down) = 0;
+    // The window needs the area (x, y, w, h) shown again (expose).
+    virtual void onExposed(int x, int y, int width, int height) = 0;
+    // Every idle period while the window is open.
+    virtual void onIdle() = 0;
+};
+
+class PlatformWindow {
+public:
+    virtual ~PlatformWindow() = default;  // stops and joins the idle thread, then destroys
+    // Shows `image` at the window's origin; the (x, y, w, h) area changed.
+    virtual void present(const PixelView& image, int x, int y, int width, int height) = 0;
+    virtual bool isValid() const = 0;
+};
+
+constexpr int kIdlePeriodMs = 50;
+
+// Opens a window of width x height inside the host's parent window (an X11
+// Window id passed as a pointer). Returns null when no display is available.
+std::unique_ptr<PlatformWindow> openPlatformWindow(void* parent, int width, int height,
+                                                   PlatformWindowListener& listener);
+
+}  // namespace gui

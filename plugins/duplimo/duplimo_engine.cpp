@@ -56,7 +56,7 @@ template <typename Sample>
 void DuplimoEngine::process(const Sample* const* inputs, Sample* const* outputs, int frames,
                             double sampleRateHz) {
     if (frames > 0) {  // an empty block may come without buffers
-        const BlockSetup setup{level_follower::coefficient(sampleRateHz),
+        const BlockSetup setup{followerCoeff_.at(sampleRateHz),
                                load(controls.phase) >= 0.5f ? -1.0 : 1.0};
         if (load(controls.process) >= 0.5f)
             run<Sample, true>(inputs, outputs, frames, setup);

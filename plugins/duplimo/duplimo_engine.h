@@ -8,6 +8,7 @@
 #include <atomic>
 #include <cstdint>
 
+#include "dsp/follower_coefficient_cache.h"
 #include "plugins/duplimo/duplimo_delay_line.h"
 
 namespace duplimo {
@@ -69,6 +70,7 @@ private:
     void clearState(double sampleRateHz);
     void updateDelay();
 
+    FollowerCoefficientCache followerCoeff_;
     DuplimoDelayLine line_;
     float previousDelayed_ = 0.0f;  // p
     Followers followers_;

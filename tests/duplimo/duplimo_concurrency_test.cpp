@@ -20,7 +20,9 @@ TEST(DuplimoConcurrency, ProcessWhileParametersAndProgramsChange) {
 
     constexpr int kBlocks = 3000;
     constexpr int kFrames = 128;
+    constexpr int kMinChanges = 2000;  // the two threads must overlap this long
     std::atomic<bool> processing{true};
+    std::atomic<int> changes{0};
     std::atomic<int> nonFinite{0};
 
     std::thread audio([&] {
@@ -32,7 +34,8 @@ TEST(DuplimoConcurrency, ProcessWhileParametersAndProgramsChange) {
         float* outputs[2] = {out.left.data(), out.right.data()};
         double* inputsDouble[2] = {inDouble.left.data(), inDouble.right.data()};
         double* outputsDouble[2] = {outDouble.left.data(), outDouble.right.data()};
-        for (int b = 0; b < kBlocks; ++b) {
+        while (changes.load() == 0) std::this_thread::yield();
+        for (int b = 0; b < kBlocks || changes.load() < kMinChanges; ++b) {
             if (b % 2)
                 effect.processReplacing(inputs, outputs, kFrames);
             else
@@ -54,15 +57,17 @@ TEST(DuplimoConcurrency, ProcessWhileParametersAndProgramsChange) {
         effect.setParameter(index, value);
         char text[64];
         effect.getParameterDisplay(index, text);
-        if (++step % 50 == 0) effect.selectProgram(step / 50 % 24);
+        (void)effect.getDerivedValue(index);
+        ++step;
+        if (step % 50 == 0) effect.selectProgram(step / 50 % 24);
         if (step % 400 == 0) effect.suspend();
         if (step % 400 == 200) effect.resume();
-        (void)effect.getDerivedValue(index);
+        changes.store(step);
     }
     audio.join();
     TestHost::current = nullptr;
     EXPECT_EQ(nonFinite.load(), 0);
-    EXPECT_GT(step, 0);
+    EXPECT_GE(step, kMinChanges);
 }
 
 }  // namespace

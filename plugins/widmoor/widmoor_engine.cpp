@@ -49,10 +49,10 @@ float widthMeter(double sum, double diff) {
 }
 
 // Rounding in the 32-bit path. An intermediate that is one addition or
-// subtraction of Sample values (or such a result halved, which is exact) is
-// computed in Sample: that is exactly the double result rounded to Sample,
-// since a double holds more than twice a float's precision. Longer
-// expressions are computed in double and rounded once.
+// subtraction of Sample values (or such a result halved, which is exact above
+// the denormal range) is computed in Sample: that is exactly the double
+// result rounded to Sample, since a double holds more than twice a float's
+// precision. Longer expressions are computed in double and rounded once.
 
 // One output frame: the followers take |left + right| and |left - right|,
 // the outputs take left and right.

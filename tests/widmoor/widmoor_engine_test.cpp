@@ -190,32 +190,17 @@ TEST(WidmoorDelay, LengthsForRatesAndFrequencies) {
     }
 }
 
-// Sample-rate changes reach the delay at suspend or at the next base
-// frequency, not at resume.
-TEST(WidmoorDelay, FollowsTheRateAtSuspendAndBaseFrequency) {
-    auto effect = makeEffect();
-    effect->setParameter(widmoor::kBaseFreq, 0.0f);
-    EXPECT_EQ(effect->delaySamples(), 2205);
-    effect->setSampleRate(48000.0f);
-    effect->resume();
-    EXPECT_EQ(effect->delaySamples(), 2205);
-    effect->suspend();
-    EXPECT_EQ(effect->delaySamples(), 2400);
-    effect->setSampleRate(8000.0f);
-    effect->setParameter(widmoor::kBaseFreq, 1.0f);
-    EXPECT_EQ(effect->delaySamples(), 48);  // the whole rate is still 48000
-    effect->resume();
-    EXPECT_EQ(effect->delaySamples(), 48);
-    effect->setParameter(widmoor::kBaseFreq, 1.0f);
-    EXPECT_EQ(effect->delaySamples(), 8);
-}
-
 // Absurd parameter values may give absurd output, but never a fault, and a
 // suspend brings the effect back to what a new one does.
 TEST(WidmoorEngineFaults, AbsurdValuesAndNonFiniteInputRecover) {
     const float nan = std::numeric_limits<float>::quiet_NaN();
     auto effect = makeEffect();
+    effect->processReplacing(nullptr, nullptr, 64);  // a host without buffers
+    float* none[2] = {nullptr, nullptr};
+    effect->processReplacing(none, none, 64);
     const Stereo<double> in = randomStereo<double>(3000, 11);
+    double* io[2] = {const_cast<double*>(in.l.data()), const_cast<double*>(in.r.data())};
+    effect->processDoubleReplacing(io, io, -5);
     for (float absurd : {nan, 1e30f, -1e30f, std::numeric_limits<float>::infinity()})
         for (int k = 0; k < widmoor::kNumParams; ++k) {
             effect->setParameter(k, absurd);

@@ -1,6 +1,7 @@
 // widmoor.so through the binary interface only, as a host sees it.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <memory>
 #include <random>
@@ -225,7 +226,7 @@ TEST_F(WidmoorPlugin, ChunkRoundTripAndRefusals) {
     EXPECT_EQ(chunk(), saved);
 
     std::vector<uint8_t> foreign = saved, wrongCount = saved, wrongFormat = saved;
-    std::memcpy(&foreign[4], "vLqK", 4);
+    std::copy_n("vLqK", 4, foreign.begin() + 4);
     wrongCount[8] = 29;
     wrongFormat[3] = 2;
     wrongFormat[24 + 32] = 0x7f;  // a changed value that must not arrive
@@ -267,10 +268,13 @@ TEST_F(WidmoorPlugin, DelayFollowsSampleRateAtSuspend) {
     EXPECT_EQ(measuredDelay(), 2205u);
     plugin->dispatch(effMainsChanged, 0, 0);  // suspend takes the new rate
     EXPECT_EQ(measuredDelay(), 2400u);
-    plugin->dispatch(effSetSampleRate, 0, 0, nullptr, 192000.0f);
+    plugin->dispatch(effSetSampleRate, 0, 0, nullptr, 8000.0f);
+    set(1, 1.0f);  // 1000 Hz, still at the whole rate taken at the last reset
+    EXPECT_EQ(measuredDelay(), 48u);
     plugin->dispatch(effMainsChanged, 0, 1);
-    set(1, 1.0f);  // 1000 Hz at the new rate
-    EXPECT_EQ(measuredDelay(), 192u);
+    EXPECT_EQ(measuredDelay(), 48u);
+    set(1, 1.0f);
+    EXPECT_EQ(measuredDelay(), 8u);
 }
 
 }  // namespace

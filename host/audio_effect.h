@@ -3,6 +3,8 @@
 // interface. Effects derive from AudioEffectX and override what they need.
 #pragma once
 
+#include <atomic>
+
 #include "host/vst2.h"
 
 class AEffEditor;
@@ -24,7 +26,7 @@ public:
     AEffect* getAeffect() { return &cEffect; }
     audioMasterCallback getAudioMaster() const { return audioMaster; }
     AEffEditor* getEditor() const { return editor; }
-    float getSampleRate() const { return sampleRate; }
+    float getSampleRate() const { return sampleRate.load(std::memory_order_relaxed); }
     VstInt32 getBlockSize() const { return blockSize; }
     VstInt32 getNumParams() const { return cEffect.numParams; }
 
@@ -35,7 +37,7 @@ public:
     virtual void close() {}
     virtual void suspend() {}
     virtual void resume() {}
-    virtual void setSampleRate(float rate) { sampleRate = rate; }
+    virtual void setSampleRate(float rate) { sampleRate.store(rate, std::memory_order_relaxed); }
     virtual void setBlockSize(VstInt32 size) { blockSize = size; }
 
     virtual void processReplacing(float** inputs, float** outputs, VstInt32 sampleFrames) = 0;
@@ -81,7 +83,7 @@ protected:
 
     audioMasterCallback audioMaster;
     AEffEditor* editor = nullptr;
-    float sampleRate = 44100.0f;
+    std::atomic<float> sampleRate{44100.0f};  // set by the host, read by processing
     VstInt32 blockSize = 1024;
     VstInt32 numPrograms;
     VstInt32 numParams;

@@ -6,6 +6,8 @@
 
 #include <cmath>
 
+#include "dsp/quad.h"
+
 namespace follower_steps {
 
 // Values below this are set to exactly 0 by flushed(): -400 dB as an
@@ -18,12 +20,25 @@ inline double releaseCoefficient(double ratio, double seconds, double sampleRate
     return 1.0 - std::pow(ratio, 1.0 / (seconds * sampleRateHz));
 }
 
-// Instant attack, exponential release.
+// Instant attack, exponential release: the input when it exceeds the
+// follower, else follower + (input - follower) * coeff. For a follower and an
+// input that are not negative and 0 <= coeff < 1 the released value lies
+// between input and follower even after rounding, so the larger of input and
+// released value is that same result, bit for bit, without a branch.
 template <typename Sample>
 inline Sample peakStep(Sample follower, Sample input, Sample coeff) {
-    return input > follower ? input : follower + (input - follower) * coeff;
+    const Sample released = follower + (input - follower) * coeff;
+    return input > released ? input : released;
 }
 
+// The same for four followers side by side; each lane rounds as above.
+template <typename Sample>
+inline Quad<Sample> peakStep(const Quad<Sample>& follower, const Quad<Sample>& input,
+                             const Quad<Sample>& coeff) {
+    return greaterOf(input, follower + (input - follower) * coeff);
+}
+
+// For a single follower or, lane by lane, for a Quad of them.
 template <typename Sample>
 inline Sample smoothStep(Sample state, Sample input, Sample coeff) {
     return state + (input - state) * coeff;

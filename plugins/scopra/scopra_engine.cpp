@@ -3,9 +3,11 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <limits>
 
 #include "dsp/follower_steps.h"
 #include "dsp/level_follower.h"
+#include "dsp/quad.h"
 #include "dsp/switch_state.h"
 
 namespace scopra {
@@ -19,14 +21,15 @@ constexpr double kMeanSquareFallSeconds = 0.6;
 constexpr double kAutoFallRatio = 1.0 / 16.0;
 constexpr double kAutoFallSeconds = 0.6;
 constexpr double kHoldSeconds = 4.0;
-// Keeps the 32-bit hold count far from overflow at absurd sample rates.
-constexpr double kMaxHoldSamples = 1e9;
+// At absurd sample rates the hold is cut short where a 32-bit float stops
+// counting whole samples.
+constexpr double kMaxHoldSamples = 16777214.0;
 
 constexpr double kPlotPixelsPerUnit = 31.0;  // times scopeGain
-constexpr double kScopeLeftPixels = -85.0;
-constexpr double kScopeRightPixels = 83.0;
-constexpr double kScopeTopPixels = -76.0;
-constexpr double kScopeBottomPixels = 76.0;
+constexpr float kScopeLeftPixels = -85.0f;
+constexpr float kScopeRightPixels = 83.0f;
+constexpr float kScopeTopPixels = -76.0f;
+constexpr float kScopeBottomPixels = 76.0f;
 
 constexpr double kAutoEnvelopeWeight = 0.3;  // of the larger of the sum and difference peaks
 constexpr double kAutoLevelScale = 0.115;
@@ -40,29 +43,84 @@ int captureFactorFor(double sampleRateHz) {
 }
 
 // A goniometer coordinate: the scaled value truncated towards zero and
-// limited to the view; a NaN plots at the centre.
+// limited to the view (limiting first gives the same whole number, the
+// limits being whole); a NaN plots at the centre. Written as comparisons the
+// compiler turns into branch-free minimum and maximum instructions.
 template <typename Sample>
-double pixel(Sample scaled, double low, double high) {
-    if (std::isnan(scaled)) return 0.0;
-    return std::trunc(std::clamp(static_cast<double>(scaled), low, high));
+double pixel(Sample scaled, Sample low, Sample high) {
+    Sample v = scaled == scaled ? scaled : Sample(0);
+    v = v > low ? v : low;
+    v = v < high ? v : high;
+    return static_cast<double>(static_cast<int>(v));
 }
 
 // The held peak of one meter: it follows every rise at once and otherwise
-// stays for the hold time, then drops to the current value and holds again.
+// stays until the count of samples since it was set reaches resetCount, then
+// takes the current value and holds again. The rare expiry is tested first;
+// the frequent rise needs no branch (a maximum and a mask).
 template <typename Sample>
-void holdPeak(float& held, int32_t& count, Sample value, double holdLimitSamples) {
-    if (value > held || static_cast<double>(static_cast<float>(count)) > holdLimitSamples) {
-        held = static_cast<float>(value);
+[[gnu::always_inline]] inline void holdPeak(Sample& held, int32_t& count, Sample value,
+                                            int32_t resetCount) {
+    if (count >= resetCount) {
+        held = value;
         count = 0;
-    } else {
-        ++count;
+        return;
     }
+    const int32_t keep = -static_cast<int32_t>(!(value > held));  // all ones unless a rise
+    count = (count + 1) & keep;
+    held = value > held ? value : held;
 }
+
+// The measured values while a block runs, in the block's precision: exactly
+// the 32-bit fields in the float path; the double path rounds them to their
+// fields at the end of the block.
+template <typename Sample>
+struct BlockState {
+    Quad<Sample> peak;        // L, R, L + R, L - R
+    Quad<Sample> meanSquare;  // L, R, L + R, L - R
+    Sample autoEnvelope;
+    Sample heldPeak[kNumMeters];
+    int32_t holdCount[kNumMeters];
+
+    static BlockState from(const MeasurementState& s) {
+        using Q = Quad<Sample>;
+        return BlockState{
+            Q::of(s.peak[0], s.peak[1], s.peak[2], s.peak[3]),
+            Q::of(s.meanSquare[0], s.meanSquare[1], s.meanSquare[2], s.meanSquare[3]),
+            s.autoEnvelope,
+            {s.heldPeak[0], s.heldPeak[1]},
+            {s.holdCount[0], s.holdCount[1]}};
+    }
+
+    void storeInto(MeasurementState& s) const {
+        for (int k = 0; k < kNumSignals; ++k) {
+            s.peak[k] = static_cast<float>(peak.lane(k));
+            s.meanSquare[k] = static_cast<float>(meanSquare.lane(k));
+        }
+        s.autoEnvelope = static_cast<float>(autoEnvelope);
+        for (int m = 0; m < kNumMeters; ++m) {
+            s.heldPeak[m] = static_cast<float>(heldPeak[m]);
+            s.holdCount[m] = holdCount[m];
+        }
+    }
+};
 
 template <typename Sample>
 void passThrough(const Sample* const* inputs, Sample* const* outputs, int frames) {
     for (int ch = 0; ch < 2; ++ch)
         for (int i = 0; i < frames; ++i) outputs[ch][i] = inputs[ch][i];
+}
+
+// The held peak drops once its count, converted to float, exceeds the hold
+// limit: the smallest count for which that is true.
+int32_t firstCountAbove(double limitSamples) {
+    auto above = [limitSamples](int64_t n) {
+        return static_cast<double>(static_cast<float>(n)) > limitSamples;
+    };
+    int64_t n = static_cast<int64_t>(std::floor(limitSamples)) + 1;
+    while (n > 0 && above(n - 1)) --n;
+    while (!above(n)) ++n;
+    return static_cast<int32_t>(n);
 }
 
 bool sameBits(float a, float b) { return std::memcmp(&a, &b, sizeof a) == 0; }
@@ -78,6 +136,7 @@ RateConstants rateConstantsFor(double sampleRateHz) {
     rate.autoCoeff = releaseCoefficient(kAutoFallRatio, kAutoFallSeconds, sr);
     rate.captureFactor = captureFactorFor(sr);
     rate.holdLimitSamples = std::min(sr * kHoldSeconds, kMaxHoldSamples);
+    rate.holdResetCount = firstCountAbove(rate.holdLimitSamples);
     return rate;
 }
 
@@ -120,24 +179,61 @@ std::optional<float> ScopraEngine::process(const Sample* const* inputs, Sample* 
 template <typename Sample>
 void ScopraEngine::measure(const Sample* const* inputs, Sample* const* outputs, int frames,
                            const RateConstants& rate) {
-    using follower_steps::peakStep;
-    using follower_steps::smoothStep;
-    const Sample peakCoeff = static_cast<Sample>(rate.peakCoeff);
-    const Sample meanSquareCoeff = static_cast<Sample>(rate.meanSquareCoeff);
-    const Sample autoCoeff = static_cast<Sample>(rate.autoCoeff);
-    const Sample autoWeight = static_cast<Sample>(kAutoEnvelopeWeight);
+    capture(inputs, frames, rate.captureFactor);
+    follow(inputs, outputs, frames, rate);
+}
+
+// One pair in D + 1, the first of every block being pair D, becomes a point
+// while the buffer has room: x = R - L across, y = -(L + R) down, in pixels.
+template <typename Sample>
+void ScopraEngine::capture(const Sample* const* inputs, int frames, int captureFactor) {
+    const int32_t startIndex = capture_.beginWriting();
+    int32_t index = startIndex;
     const Sample plotScale = static_cast<Sample>(
         static_cast<double>(controls.scopeGain.load(std::memory_order_relaxed)) *
         kPlotPixelsPerUnit);
-    const bool sideMid = isOn(controls.modeSM.load(std::memory_order_relaxed));
-    const Sample meterScale = sideMid ? static_cast<Sample>(kSideMidMeterScale) : Sample(1);
-    const int meter1 = sideMid ? kDifference : kLeft;
-    const int meter2 = sideMid ? kSum : kRight;
+    const Sample* inL = inputs[0];
+    const Sample* inR = inputs[1];
+    for (int i = captureFactor; i < frames && index >= 0; i += captureFactor + 1) {
+        const Sample sum = inL[i] + inR[i];
+        const Sample difference = inL[i] - inR[i];
+        capture_.put(index,
+                     pixel(Sample(-difference * plotScale), Sample(kScopeLeftPixels),
+                           Sample(kScopeRightPixels)),
+                     pixel(Sample(-sum * plotScale), Sample(kScopeTopPixels),
+                           Sample(kScopeBottomPixels)));
+    }
+    capture_.endWriting(startIndex, index);
+}
 
-    MeasurementState s = state_;
-    const int32_t startIndex = capture_.beginWriting();
-    int32_t index = startIndex;
-    int countdown = rate.captureFactor;
+// The followers, the automatic-level envelope and the held peaks, pair by
+// pair, and the pass-through.
+template <typename Sample>
+void ScopraEngine::follow(const Sample* const* inputs, Sample* const* outputs, int frames,
+                          const RateConstants& rate) {
+    if (isOn(controls.modeSM.load(std::memory_order_relaxed)))
+        followInMode<Sample, true>(inputs, outputs, frames, rate);
+    else
+        followInMode<Sample, false>(inputs, outputs, frames, rate);
+}
+
+template <typename Sample, bool kSideMid>
+void ScopraEngine::followInMode(const Sample* const* inputs, Sample* const* outputs, int frames,
+                                const RateConstants& rate) {
+    using follower_steps::peakStep;
+    using follower_steps::smoothStep;
+    using Q = Quad<Sample>;
+    const Q peakCoeff = Q::all(static_cast<Sample>(rate.peakCoeff));
+    const Q meanSquareCoeff = Q::all(static_cast<Sample>(rate.meanSquareCoeff));
+    const Sample autoCoeff = static_cast<Sample>(rate.autoCoeff);
+    const Sample autoWeight = static_cast<Sample>(kAutoEnvelopeWeight);
+    const Sample sideMidScale = static_cast<Sample>(kSideMidMeterScale);
+    // Meter 1 shows L or S, meter 2 R or M.
+    constexpr int kMeter1 = kSideMid ? kDifference : kLeft;
+    constexpr int kMeter2 = kSideMid ? kSum : kRight;
+    const Sample meterScale = kSideMid ? sideMidScale : Sample(1);
+
+    BlockState<Sample> b = BlockState<Sample>::from(state_);
     const Sample* inL = inputs[0];
     const Sample* inR = inputs[1];
     Sample* outL = outputs[0];
@@ -145,37 +241,20 @@ void ScopraEngine::measure(const Sample* const* inputs, Sample* const* outputs, 
     for (int i = 0; i < frames; ++i) {
         const Sample left = inL[i];
         const Sample right = inR[i];
-        const Sample signal[kNumSignals] = {left, right, Sample(left + right),
-                                            Sample(left - right)};
-        for (int k = 0; k < kNumSignals; ++k) {
-            s.peak[k] = static_cast<float>(
-                peakStep<Sample>(s.peak[k], std::fabs(signal[k]), peakCoeff));
-            s.meanSquare[k] = static_cast<float>(
-                smoothStep<Sample>(s.meanSquare[k], signal[k] * signal[k], meanSquareCoeff));
-        }
-        if (countdown > 0) {
-            --countdown;
-        } else {
-            countdown = rate.captureFactor;
-            if (index >= 0)  // R - L across, -(L + R) down
-                capture_.put(index,
-                             pixel(Sample(-signal[kDifference] * plotScale), kScopeLeftPixels,
-                                   kScopeRightPixels),
-                             pixel(Sample(-signal[kSum] * plotScale), kScopeTopPixels,
-                                   kScopeBottomPixels));
-        }
+        const Q signal = Q::of(left, right, left + right, left - right);
+        b.peak = peakStep(b.peak, abs(signal), peakCoeff);
+        b.meanSquare = smoothStep(b.meanSquare, signal * signal, meanSquareCoeff);
         outL[i] = left;
         outR[i] = right;
         const Sample envelopeInput =
-            autoWeight * std::max<Sample>(s.peak[kSum], s.peak[kDifference]);
-        s.autoEnvelope = static_cast<float>(peakStep<Sample>(s.autoEnvelope, envelopeInput, autoCoeff));
-        holdPeak(s.heldPeak[0], s.holdCount[0], Sample(meterScale * s.peak[meter1]),
-                 rate.holdLimitSamples);
-        holdPeak(s.heldPeak[1], s.holdCount[1], Sample(meterScale * s.peak[meter2]),
-                 rate.holdLimitSamples);
+            autoWeight * std::max(b.peak.lane(kSum), b.peak.lane(kDifference));
+        b.autoEnvelope = peakStep(b.autoEnvelope, envelopeInput, autoCoeff);
+        holdPeak(b.heldPeak[0], b.holdCount[0], Sample(meterScale * b.peak.lane(kMeter1)),
+                 rate.holdResetCount);
+        holdPeak(b.heldPeak[1], b.holdCount[1], Sample(meterScale * b.peak.lane(kMeter2)),
+                 rate.holdResetCount);
     }
-    capture_.endWriting(startIndex, index);
-    state_ = s;
+    b.storeInto(state_);
 }
 
 void ScopraEngine::finishBlock() {

@@ -13,6 +13,7 @@
 #pragma once
 
 #include <atomic>
+#include <cstdint>
 #include <optional>
 
 #include "platform/mutex.h"
@@ -39,6 +40,7 @@ struct RateConstants {
     double autoCoeff = 0.0;        // falls to 1/16 in 0.6 s
     int captureFactor = 1;         // D: one pair in D + 1 is captured
     double holdLimitSamples = 0.0;  // 4 seconds
+    int32_t holdResetCount = 1;     // first hold count (as float) above the limit
 };
 RateConstants rateConstantsFor(double sampleRateHz);
 
@@ -85,6 +87,14 @@ private:
     template <typename Sample>
     void measure(const Sample* const* inputs, Sample* const* outputs, int frames,
                  const RateConstants& rate);
+    template <typename Sample>
+    void capture(const Sample* const* inputs, int frames, int captureFactor);
+    template <typename Sample>
+    void follow(const Sample* const* inputs, Sample* const* outputs, int frames,
+                const RateConstants& rate);
+    template <typename Sample, bool kSideMid>
+    void followInMode(const Sample* const* inputs, Sample* const* outputs, int frames,
+                      const RateConstants& rate);
     const RateConstants& currentRateConstants();
     void finishBlock();
     void clearForResume();

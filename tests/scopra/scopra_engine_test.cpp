@@ -285,12 +285,18 @@ TEST(ScopraRateConstants, CaptureFactorAndCoefficientsFollowTheSampleRate) {
         EXPECT_NEAR(k.autoCoeff, static_cast<double>(coefficient(1.0L / 16, 0.6L, c.rate)),
                     1e-15);
         EXPECT_EQ(k.holdLimitSamples, 4.0 * c.rate);
+        EXPECT_EQ(k.holdResetCount, static_cast<int32_t>(4.0 * c.rate) + 1);
     }
     // A host that has not told its rate yet: the followers still work.
     const scopra::RateConstants zero = scopra::rateConstantsFor(0.0);
     EXPECT_GT(zero.peakCoeff, 0.0);
     EXPECT_LT(zero.peakCoeff, 1.0);
     EXPECT_EQ(zero.captureFactor, 1);
+    // At absurd rates the hold ends where a float still counts every sample.
+    const scopra::RateConstants fast = scopra::rateConstantsFor(5e6);
+    EXPECT_LT(fast.holdLimitSamples, 4 * 5e6);
+    EXPECT_EQ(static_cast<float>(fast.holdResetCount) - 1.0f,
+              static_cast<float>(fast.holdResetCount - 1));
 }
 
 }  // namespace

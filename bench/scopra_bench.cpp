@@ -1,0 +1,55 @@
+// The analyser's measurement per stereo frame: the engine at the block sizes
+// every engine is measured at, with an editor that takes every burst, and a
+// long silence after a loud passage (no subnormal slowdown).
+#include <benchmark/benchmark.h>
+
+#include "bench/bench_signal.h"
+#include "plugins/scopra/scopra_engine.h"
+
+namespace {
+
+constexpr float kBenchRateHz = 44100.0f;
+
+template <typename Sample>
+void BM_ScopraMeasure(benchmark::State& state) {
+    const int frames = static_cast<int>(state.range(0));
+    StereoBuffers<Sample> buffers(frames);
+    scopra::ScopraEngine engine;
+    engine.setSampleRate(kBenchRateHz);
+    engine.controls.autoOn = 1.0f;
+    scopra::ScopePoint points[scopra::kScopePoints];
+    for (auto _ : state) {
+        auto level = engine.process<Sample>(buffers.in, buffers.out, frames);
+        benchmark::DoNotOptimize(level);
+        if (engine.scopeWriteIndex() < 0) engine.takeBurst(points);  // an editor keeping up
+        benchmark::ClobberMemory();
+    }
+    state.SetItemsProcessed(state.iterations() * frames);
+}
+BENCHMARK_TEMPLATE(BM_ScopraMeasure, float)->Arg(64)->Arg(512)->Arg(4096);
+BENCHMARK_TEMPLATE(BM_ScopraMeasure, double)->Arg(64)->Arg(512)->Arg(4096);
+
+// One loud block, then two minutes of silence in 4096-frame blocks, without
+// flush-to-zero: the followers must reach 0 instead of crawling through the
+// subnormals.
+template <typename Sample>
+void BM_ScopraSilenceAfterLoud(benchmark::State& state) {
+    constexpr int kFrames = 4096;
+    constexpr int kSilentBlocks = 120 * 44100 / kFrames;
+    StereoBuffers<Sample> loud(kFrames, 1.0);
+    StereoBuffers<Sample> quiet(kFrames);
+    quiet.silence();
+    scopra::ScopraEngine engine;
+    engine.setSampleRate(kBenchRateHz);
+    for (auto _ : state) {
+        engine.process<Sample>(loud.in, loud.out, kFrames);
+        for (int block = 0; block < kSilentBlocks; ++block)
+            engine.process<Sample>(quiet.in, quiet.out, kFrames);
+        benchmark::ClobberMemory();
+    }
+    state.SetItemsProcessed(state.iterations() * kFrames * (kSilentBlocks + 1));
+}
+BENCHMARK_TEMPLATE(BM_ScopraSilenceAfterLoud, float)->Unit(benchmark::kMillisecond);
+BENCHMARK_TEMPLATE(BM_ScopraSilenceAfterLoud, double)->Unit(benchmark::kMillisecond);
+
+}  // namespace

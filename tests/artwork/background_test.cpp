@@ -1,0 +1,109 @@
+// solvane's background: plain panel wherever the editor writes a text, and
+// the grooves and wells where its controls sit.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "art_files.h"
+#include "solvane_face.h"
+
+namespace arttest {
+namespace {
+
+constexpr int kPanelEdge = 2;  // outline and bevel columns at the face's right edge
+constexpr double kDarkerThanPanel = 60;
+
+Area clipped(Area a, int width, int height) {
+    return {std::max(a.left, 0), std::max(a.top, 0), std::min(a.right, width),
+            std::min(a.bottom, height)};
+}
+
+Area moved(Area a, int x, int y) {
+    return {x, y, x + (a.right - a.left), y + (a.bottom - a.top)};
+}
+
+Pixels background() { return embeddedImage(solvane::kBackground); }
+
+TEST(Background, IsOpaque) {
+    Pixels bg = background();
+    ASSERT_FALSE(bg.empty());
+    EXPECT_TRUE(bg.allOpaque());
+}
+
+TEST(Background, TextsSitOnPlainPanel) {
+    Pixels bg = background();
+    ASSERT_FALSE(bg.empty());
+    Rgba panel = bg.at(bg.width() / 2, 48);
+    for (const auto& text : solvane::kTextDisplays) {
+        SCOPED_TRACE(testing::Message() << text.rect.left << "," << text.rect.top);
+        Area inner = clipped(text.rect, bg.width() - kPanelEdge, bg.height());
+        EXPECT_TRUE(bg.uniform(inner));
+        EXPECT_EQ(bg.at(inner.left, inner.top), panel);
+    }
+}
+
+TEST(Background, TextsCopyTheirBackgroundWithoutSeams) {
+    Pixels bg = background();
+    ASSERT_FALSE(bg.empty());
+    for (const auto& text : solvane::kTextDisplays) {
+        SCOPED_TRACE(testing::Message() << text.rect.left << "," << text.rect.top);
+        Area shown = clipped(text.rect, bg.width(), bg.height());
+        Area copied = moved(shown, text.backX, text.backY);
+        ASSERT_LE(copied.bottom, bg.height());
+        EXPECT_TRUE(bg.crop(shown) == bg.crop(copied));
+    }
+}
+
+int handleCentreRow(const solvane::Slider& s) { return s.rect.top + s.handleOffsetY + 12; }
+
+TEST(Background, GrooveRunsUnderEveryHandlePosition) {
+    Pixels bg = background();
+    ASSERT_FALSE(bg.empty());
+    double panel = bg.at(bg.width() / 2, 48).luminance();
+    for (const auto& s : solvane::kSliders) {
+        int row = handleCentreRow(s);
+        for (int left = s.rect.left; left <= s.rect.left + solvane::kHandleTravel; ++left)
+            for (int x : {left + 7, left + 8})
+                for (int y : {row - 1, row})
+                    ASSERT_LT(bg.at(x, y).luminance(), panel - kDarkerThanPanel)
+                        << "slider at row " << s.rect.top << ", x " << x;
+    }
+}
+
+TEST(Background, GrooveIsCentredOnTheHandle) {
+    Pixels bg = background();
+    ASSERT_FALSE(bg.empty());
+    double panel = bg.at(bg.width() / 2, 48).luminance();
+    for (const auto& s : solvane::kSliders) {
+        int x = (s.rect.left + s.rect.right) / 2 + 3;  // clear of the tick marks
+        int first = -1, last = -1;
+        for (int y = s.rect.top; y < s.rect.bottom; ++y)
+            if (bg.at(x, y).luminance() < panel - kDarkerThanPanel) {
+                if (first < 0) first = y;
+                last = y;
+            }
+        ASSERT_GE(first, 0) << s.rect.top;
+        EXPECT_EQ(first + last + 1, 2 * handleCentreRow(s)) << s.rect.top;
+    }
+}
+
+void expectDarkRing(const Pixels& bg, Area control) {
+    for (int x = control.left - 1; x <= control.right; ++x) {
+        EXPECT_LT(bg.at(x, control.top - 1).luminance(), 80) << x;
+        EXPECT_LT(bg.at(x, control.bottom).luminance(), 80) << x;
+    }
+    for (int y = control.top; y < control.bottom; ++y) {
+        EXPECT_LT(bg.at(control.left - 1, y).luminance(), 80) << y;
+        EXPECT_LT(bg.at(control.right, y).luminance(), 80) << y;
+    }
+}
+
+TEST(Background, MetersAndSwitchesSitInDarkWells) {
+    Pixels bg = background();
+    ASSERT_FALSE(bg.empty());
+    for (const auto& meter : solvane::kMeters) expectDarkRing(bg, meter);
+    for (const auto& sw : solvane::kSwitches) expectDarkRing(bg, sw.rect);
+}
+
+}  // namespace
+}  // namespace arttest

@@ -45,10 +45,12 @@ inline void settle(double& follower) {
     if (!std::isfinite(follower)) follower = 0.0;
 }
 
-// log16(numerator / denominator) - 0.5 ... + 0.5 clamp as the meters show it.
+// log16(numerator / denominator), clamped to -0.5 ... +0.5 as the meters show
+// it. Written as (log10(ratio) + log10(4)) / log10(16) - 0.5 this is the same
+// value; one natural logarithm is the cheaper way to it.
 inline float log16Reading(double numerator, double denominator) {
-    const double reading =
-        (std::log10(numerator / denominator) + 0.6020599913279624) * 0.8304820237218405 - 0.5;
+    constexpr double kOneOverLn16 = 0.36067376022224085;
+    const double reading = std::log(numerator / denominator) * kOneOverLn16;
     return static_cast<float>(std::clamp(reading, -0.5, 0.5));
 }
 

@@ -1,0 +1,37 @@
+// Turns the events of the editor's window into calls of its listener.
+#pragma once
+
+#include "gui/platform_window.h"
+#include "gui/x11/double_click_detector.h"
+#include "gui/x11/keyboard_map.h"
+
+#include <xcb/xcb.h>
+
+namespace gui::x11 {
+
+class EventDispatcher {
+public:
+    EventDispatcher(xcb_connection_t* connection, xcb_window_t window,
+                    PlatformWindowListener& listener);
+
+    void dispatch(xcb_generic_event_t* event);
+    // The window has gone, usually with its parent.
+    bool windowDestroyed() const { return windowDestroyed_; }
+
+private:
+    void buttonPressed(const xcb_button_press_event_t& event);
+    void buttonReleased(const xcb_button_release_event_t& event);
+    void pointerMoved(const xcb_motion_notify_event_t& event);
+    void pointerLeft(const xcb_leave_notify_event_t& event);
+    void keyChanged(const xcb_key_press_event_t& event, bool down);
+    void exposed(const xcb_expose_event_t& event);
+    void destroyed(const xcb_destroy_notify_event_t& event);
+
+    xcb_window_t window_;
+    PlatformWindowListener& listener_;
+    KeyboardMap keyboard_;
+    DoubleClickDetector doubleClick_;
+    bool windowDestroyed_ = false;
+};
+
+}  // namespace gui::x11

@@ -98,6 +98,12 @@ void expectDarkRing(const Pixels& bg, Area control) {
     }
 }
 
+TEST(Background, NameFieldIsPlain) {
+    Pixels bg = background();
+    ASSERT_FALSE(bg.empty());
+    EXPECT_TRUE(bg.uniform(solvane::kNameField));
+}
+
 TEST(Background, MetersAndSwitchesSitInDarkWells) {
     Pixels bg = background();
     ASSERT_FALSE(bg.empty());

@@ -5,6 +5,7 @@
 #include "background.h"
 #include "handle_image.h"
 #include "meter_strip.h"
+#include "preset_bar_images.h"
 
 namespace art {
 
@@ -34,5 +35,20 @@ ArtImage switchImage(int id, const std::string& name, int width, std::vector<Key
 }
 
 ArtImage aboutImage(int id) { return {id, "about.png", style::kAboutSize, drawAboutImage}; }
+
+ArtImage glyphButtonImage(int id, const std::string& name, Glyph glyph) {
+    Size size{style::kBarButtonWidth, kPushButtonStates * style::kBarButtonHeight};
+    return {id, name + ".png", size, [glyph](Canvas& c) { drawGlyphButton(c, glyph); }};
+}
+
+ArtImage labelButtonImage(int id, const std::string& name, const std::string& label, int width) {
+    Size size{width, kPushButtonStates * style::kBarLabelButtonHeight};
+    return {id, name + ".png", size, [label](Canvas& c) { drawLabelButton(c, label); }};
+}
+
+ArtImage rockerImage(int id) {
+    Size size{style::kRockerWidth, kRockerStates * style::kBarButtonHeight};
+    return {id, "program_step.png", size, drawRocker};
+}
 
 }  // namespace art

@@ -8,6 +8,7 @@
 
 #include "canvas.h"
 #include "face_layout.h"
+#include "glyphs.h"
 #include "switch_image.h"
 
 namespace art {
@@ -30,6 +31,9 @@ ArtImage sliderHandleImage();
 ArtImage meterStripImage(int id, bool lit);
 ArtImage switchImage(int id, const std::string& name, int width, std::vector<KeyFace> states);
 ArtImage aboutImage(int id);
+ArtImage glyphButtonImage(int id, const std::string& name, Glyph glyph);
+ArtImage labelButtonImage(int id, const std::string& name, const std::string& label, int width);
+ArtImage rockerImage(int id);
 
 ArtSet solvaneArt();
 ArtSet widmoorArt();

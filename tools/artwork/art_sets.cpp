@@ -14,9 +14,25 @@ std::vector<ArtImage> sliderFaceImages(const FaceLayout& face) {
             meterStripImage(kMeterUnlitId, false)};
 }
 
+// The preset bar's buttons, the same in every plug-in that has one.
+std::vector<ArtImage> presetBarImages() {
+    return {labelButtonImage(19899, "preset_default", "preset", style::kDefaultPresetWidth),
+            labelButtonImage(19990, "bank_default", "bank", style::kDefaultBankWidth),
+            glyphButtonImage(19991, "memory_recall_a", Glyph::Recall),
+            glyphButtonImage(19992, "memory_recall_b", Glyph::Recall),
+            glyphButtonImage(19993, "bank_load", Glyph::Load),
+            glyphButtonImage(19994, "bank_save", Glyph::Save),
+            glyphButtonImage(19995, "memory_store_a", Glyph::Store),
+            glyphButtonImage(19996, "memory_store_b", Glyph::Store),
+            rockerImage(19997),
+            glyphButtonImage(19998, "preset_load", Glyph::Load),
+            glyphButtonImage(19999, "preset_save", Glyph::Save)};
+}
+
 ArtSet makeSet(const FaceLayout& face, std::vector<ArtImage> own) {
     ArtSet set{face.product, sliderFaceImages(face)};
     for (auto& image : own) set.images.push_back(std::move(image));
+    for (auto& image : presetBarImages()) set.images.push_back(std::move(image));
     return set;
 }
 }  // namespace
@@ -34,7 +50,8 @@ ArtSet solvaneArt() {
 
 ArtSet widmoorArt() {
     using style::kWideSwitchWidth;
-    std::vector<KeyFace> modes{{"mode 1", false}, {"mode 2", true}, {"mode 3", true}};
+    std::vector<KeyFace> modes{
+        {"mode 1", KeyLook::Plain}, {"mode 2", KeyLook::Plain}, {"mode 3", KeyLook::Plain}};
     return makeSet(widmoorFace(),
                    {switchImage(137, "process", kWideSwitchWidth, onOffFaces("process")),
                     switchImage(138, "phase", kWideSwitchWidth, onOffFaces("phase")),

@@ -14,6 +14,14 @@ constexpr int kWideSwitchWidth = 45;
 constexpr int kNarrowSwitchWidth = 25;
 constexpr Size kAboutSize{220, 100};
 
+// Preset bar buttons, per state.
+constexpr int kBarButtonWidth = 12;
+constexpr int kBarButtonHeight = 14;
+constexpr int kBarLabelButtonHeight = 10;
+constexpr int kRockerWidth = 31;
+constexpr int kDefaultPresetWidth = 47;
+constexpr int kDefaultBankWidth = 37;
+
 // Slider handle.
 constexpr double kHandleRadius = 2.5;
 constexpr int kHandleIndexInset = 4;  // rows kept free above and below the index line
@@ -33,8 +41,7 @@ constexpr int kMeterMinorTick = 2;
 constexpr int kMeterBarTop = 4;
 constexpr int kMeterBarBottom = 11;  // exclusive
 
-// Switch keys inside their cell.
-constexpr int kKeyInset = 0;
+// Keys.
 constexpr double kKeyRadius = 2.0;
 
 // Wells: a dark floor ring and a one-pixel recess around it.
@@ -45,8 +52,8 @@ constexpr int kPanelBevel = 1;
 constexpr int kRuleMargin = 8;       // engraved rules end this far from the edges
 
 // Texts.
-constexpr TextStyle kSwitchLabelOff{8.5, true, palette::kKeyTextOff};
-constexpr TextStyle kSwitchLabelOn{8.5, true, palette::kKeyTextOn};
+constexpr TextStyle kSwitchLabel{8.5, true, palette::kKeyTextOn};  // ink set by the key
+constexpr TextStyle kBarButtonLabel{7.5, true, palette::kKeyTextOn};
 constexpr TextStyle kTitle{16.0, true, palette::kTitleInk};
 constexpr TextStyle kMaker{8.0, true, palette::kSignal, 1.6};
 constexpr TextStyle kDescriptor{9.0, false, palette::kHeaderInk};

@@ -50,9 +50,12 @@ constexpr Colour kSignal = rgb(255, 168, 38);        // lit bar, amber
 constexpr Colour kSignalBright = rgb(255, 206, 110);  // top of the lit bar
 constexpr Colour kSignalDeep = rgb(222, 118, 10);     // bottom of the lit bar
 
-// Switch keys: grey when off, lit amber when on.
+// Keys of switches and buttons: grey at rest, lighter under the mouse, lit
+// amber when on or held down.
 constexpr Colour kKeyOffTop = rgb(236, 240, 243);
 constexpr Colour kKeyOffBottom = rgb(200, 208, 215);
+constexpr Colour kKeyHoverTop = rgb(252, 253, 254);
+constexpr Colour kKeyHoverBottom = rgb(222, 229, 235);
 constexpr Colour kKeyOnTop = rgb(255, 200, 96);
 constexpr Colour kKeyOnBottom = rgb(244, 150, 22);
 constexpr Colour kKeyRim = rgb(18, 22, 27);

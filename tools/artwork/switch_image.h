@@ -1,18 +1,19 @@
-// Switch images: a key for each state, stacked top to bottom, each
-// kSwitchStateHeight rows high. A key that is off is grey with a grey label;
-// a key that is on is lit amber with a dark label.
+// Switch images: one key per state, stacked, each kSwitchStateHeight rows
+// high, sitting in the dark floor of the switch's well. A switch shows "off"
+// above "on"; a selector shows one plain key per choice.
 #pragma once
 
 #include <string>
 #include <vector>
 
 #include "canvas.h"
+#include "key.h"
 
 namespace art {
 
 struct KeyFace {
     std::string label;
-    bool lit;
+    KeyLook look;
 };
 
 // Size of an image of `states` keys of the given width.

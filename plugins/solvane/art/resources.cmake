@@ -10,4 +10,15 @@ set(KV_ART_RESOURCES
   139=${CMAKE_CURRENT_LIST_DIR}/switch_invert_left.png
   140=${CMAKE_CURRENT_LIST_DIR}/switch_invert_right.png
   141=${CMAKE_CURRENT_LIST_DIR}/about.png
+  19899=${CMAKE_CURRENT_LIST_DIR}/preset_default.png
+  19990=${CMAKE_CURRENT_LIST_DIR}/bank_default.png
+  19991=${CMAKE_CURRENT_LIST_DIR}/memory_recall_a.png
+  19992=${CMAKE_CURRENT_LIST_DIR}/memory_recall_b.png
+  19993=${CMAKE_CURRENT_LIST_DIR}/bank_load.png
+  19994=${CMAKE_CURRENT_LIST_DIR}/bank_save.png
+  19995=${CMAKE_CURRENT_LIST_DIR}/memory_store_a.png
+  19996=${CMAKE_CURRENT_LIST_DIR}/memory_store_b.png
+  19997=${CMAKE_CURRENT_LIST_DIR}/program_step.png
+  19998=${CMAKE_CURRENT_LIST_DIR}/preset_load.png
+  19999=${CMAKE_CURRENT_LIST_DIR}/preset_save.png
 )

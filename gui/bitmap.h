@@ -1,0 +1,47 @@
+// An image: loaded from a plug-in's embedded PNG resources by number or by
+// name, or blank of a given size. A resource that is missing or does not
+// decode gives an empty bitmap (width and height 0) that draws nothing.
+#pragma once
+
+#include <cairo.h>
+
+#include "gui/base_object.h"
+#include "gui/geometry.h"
+#include "gui/platform_window.h"
+#include "gui/resources.h"
+
+class CDrawContext;
+
+class CBitmap : public CBaseObject {
+public:
+    CBitmap(const gui::ResourceTable& resources, int resourceId);
+    CBitmap(const gui::ResourceTable& resources, const char* resourceName);
+    // Fully transparent pixels.
+    CBitmap(CCoord width, CCoord height);
+    ~CBitmap() override;
+    CBitmap(const CBitmap&) = delete;
+    CBitmap& operator=(const CBitmap&) = delete;
+
+    CCoord getWidth() const { return width_; }
+    CCoord getHeight() const { return height_; }
+    bool isLoaded() const { return surface_ != nullptr; }
+
+    // Draws the part of the image that starts at `offset` into `rect` (one
+    // image pixel per frame pixel), at opacity `alpha`.
+    virtual void draw(CDrawContext* context, const CRect& rect,
+                      const CPoint& offset = CPoint(0, 0), float alpha = 1.f);
+
+    // Premultiplied ARGB pixels; null pixels for an empty bitmap.
+    gui::PixelView getPixels() const;
+    // The image surface (ARGB32) or null.
+    cairo_surface_t* getSurface() const { return surface_; }
+
+    CLASS_METHODS_NOCOPY(CBitmap, CBaseObject)
+
+private:
+    void loadPng(const gui::EmbeddedResource* resource);
+
+    cairo_surface_t* surface_ = nullptr;
+    CCoord width_ = 0;
+    CCoord height_ = 0;
+};

@@ -1,0 +1,67 @@
+#include "gui/control.h"
+
+#include <algorithm>
+
+#include "gui/frame.h"
+
+namespace {
+// A value no control holds, so that a control marked dirty redraws.
+constexpr float kNeverDrawn = -1.f;
+}  // namespace
+
+CControl::CControl(const CRect& size, CControlListener* listener, int32_t tag,
+                   CBitmap* background)
+    : CView(size), listener(listener), tag(tag) {
+    if (background) setBackground(background);
+    setDirty(true);
+}
+
+float CControl::normalized(float v) const {
+    const float range = vmax - vmin;
+    if (range == 0.f) return 0.f;
+    return std::clamp((v - vmin) / range, 0.f, 1.f);
+}
+
+void CControl::setValueNormalized(float normalized) {
+    setValue(vmin + std::clamp(normalized, 0.f, 1.f) * (vmax - vmin));
+}
+
+void CControl::bounceValue() { value = std::clamp(value, std::min(vmin, vmax), std::max(vmin, vmax)); }
+
+void CControl::valueChanged() {
+    if (listener) listener->valueChanged(this);
+}
+
+void CControl::beginEdit() {
+    if (listener) listener->controlBeginEdit(this);
+    if (getFrame()) getFrame()->beginEdit(tag);
+}
+
+void CControl::endEdit() {
+    if (getFrame()) getFrame()->endEdit(tag);
+    if (listener) listener->controlEndEdit(this);
+}
+
+void CControl::setDirty(bool dirty) {
+    CView::setDirty(dirty);
+    if (dirty)
+        oldValue = value == kNeverDrawn ? 0.f : kNeverDrawn;
+    else
+        oldValue = value;
+}
+
+bool CControl::isDirty() const { return oldValue != value || CView::isDirty(); }
+
+bool CControl::checkDefaultValue(const CButtonState& buttons) {
+    if (!buttons.isLeftButton()) return false;
+    const bool ctrlClick = buttons.getModifierState() == kControl && !buttons.isDoubleClick();
+    if (!ctrlClick && !buttons.isDoubleClick()) return false;
+    beginEdit();
+    if (value != defaultValue) {
+        value = defaultValue;
+        valueChanged();
+        invalid();
+    }
+    endEdit();
+    return true;
+}

@@ -1,0 +1,97 @@
+// Drawing onto an ARGB32 image: rectangles, lines, single pixels, text and
+// bitmaps, all limited to the clip rectangle. Coordinates are pixels of the
+// image; a pixel (x, y) covers x..x+1, y..y+1.
+#pragma once
+
+#include <cairo.h>
+
+#include "gui/base_object.h"
+#include "gui/color.h"
+#include "gui/font.h"
+#include "gui/geometry.h"
+#include "gui/platform_window.h"
+#include "gui/shared_pointer.h"
+
+class CBitmap;
+
+enum CDrawStyle { kDrawStroked = 0, kDrawFilled, kDrawFilledAndStroked };
+enum CDrawMode { kAliasing = 0, kAntiAliasing };
+enum CHoriTxtAlign { kLeftText = 0, kCenterText, kRightText };
+
+class CDrawContext : public CBaseObject {
+public:
+    // Draws onto `surface` (an ARGB32 image surface), holding a reference on it.
+    explicit CDrawContext(cairo_surface_t* surface);
+    ~CDrawContext() override;
+    CDrawContext(const CDrawContext&) = delete;
+    CDrawContext& operator=(const CDrawContext&) = delete;
+
+    void setLineWidth(CCoord width) { lineWidth_ = width; }
+    CCoord getLineWidth() const { return lineWidth_; }
+    void setFrameColor(const CColor& color) { frameColor_ = color; }
+    CColor getFrameColor() const { return frameColor_; }
+    void setFillColor(const CColor& color) { fillColor_ = color; }
+    CColor getFillColor() const { return fillColor_; }
+    void setFontColor(const CColor& color) { fontColor_ = color; }
+    CColor getFontColor() const { return fontColor_; }
+    // A size above 0 or a style of 0 or more replaces the font's own.
+    void setFont(CFontRef font, CCoord size = 0, int32_t style = -1);
+    CFontRef getFont() const { return font_.get(); }
+    // Antialiasing of lines and shape edges (text has its own switch).
+    void setDrawMode(CDrawMode mode) { drawMode_ = mode; }
+    CDrawMode getDrawMode() const { return drawMode_; }
+
+    // The clip rectangle is always inside the image.
+    void setClipRect(const CRect& clip);
+    CRect& getClipRect(CRect& clip) const;
+    void resetClipRect();
+
+    void moveTo(const CPoint& point) { penPosition_ = point; }
+    void lineTo(const CPoint& point);
+    // A line of the line width through the centres of the pixels at `start`
+    // and `end`, in the frame colour.
+    void drawLine(const CPoint& start, const CPoint& end);
+    // Stroked: a border of the line width inside the rectangle, frame colour.
+    // Filled: every pixel of the rectangle, fill colour.
+    void drawRect(const CRect& rect, CDrawStyle style = kDrawStroked);
+    // Blends one pixel over the image.
+    void drawPoint(const CPoint& point, const CColor& color);
+
+    // One line of text in the font colour, centred vertically in `rect`,
+    // aligned horizontally, cut at the rectangle's edges.
+    void drawString(const char* string, const CRect& rect, CHoriTxtAlign align = kCenterText,
+                    bool antialias = true);
+    CCoord getStringWidth(const char* string);
+
+    // Copies the part of the bitmap starting at `offset` into `dest` at
+    // opacity `alpha`, blending over what is there.
+    void drawBitmap(CBitmap* bitmap, const CRect& dest, const CPoint& offset = CPoint(0, 0),
+                    float alpha = 1.f);
+
+    CCoord getWidth() const { return width_; }
+    CCoord getHeight() const { return height_; }
+    gui::PixelView getPixels() const;
+
+    CLASS_METHODS_NOCOPY(CDrawContext, CBaseObject)
+
+private:
+    void setSourceColor(const CColor& color);
+    void applyShapeAntialias();
+    void selectFont();
+    void blendPixel(int x, int y, uint32_t premultipliedArgb);
+
+    cairo_surface_t* surface_;
+    cairo_t* cr_;
+    CCoord width_;
+    CCoord height_;
+    CRect clip_;
+    CCoord lineWidth_ = 1;
+    CColor frameColor_ = kBlackCColor;
+    CColor fillColor_ = kWhiteCColor;
+    CColor fontColor_ = kBlackCColor;
+    SharedPointer<CFontDesc> font_;
+    CCoord fontSize_ = 0;
+    int32_t fontStyle_ = -1;
+    CDrawMode drawMode_ = kAliasing;
+    CPoint penPosition_;
+};

@@ -1,0 +1,329 @@
+#include "gui/frame.h"
+
+#include <algorithm>
+
+#include "gui/frame_window_link.h"
+#include "gui/image_surface.h"
+
+namespace {
+
+bool isHandled(CMouseEventResult result) {
+    return result != kMouseEventNotHandled && result != kMouseEventNotImplemented;
+}
+
+}  // namespace
+
+CFrame::CFrame(const CRect& rect, void* systemWindow, VSTGUIEditorInterface* editor)
+    : CView(CRect(0, 0, rect.width(), rect.height())),
+      editor_(editor),
+      window_(std::make_unique<FrameWindowLink>(*this)) {
+    attached(this);
+    invalid_.add(size);
+    if (systemWindow) open(systemWindow);
+}
+
+CFrame::~CFrame() {
+    window_.reset();
+    removeAll(true);
+    if (backContext_) backContext_->forget();
+}
+
+// --- window ---------------------------------------------------------------
+
+bool CFrame::open(void* systemWindow) {
+    return window_->open(systemWindow, static_cast<int>(size.width()),
+                         static_cast<int>(size.height()));
+}
+
+void CFrame::attachWindow(std::unique_ptr<gui::PlatformWindow> window) {
+    window_->attach(std::move(window));
+}
+
+gui::PlatformWindowListener& CFrame::getWindowListener() { return *window_; }
+
+bool CFrame::hasWindow() const { return window_->isOpen(); }
+
+void CFrame::close() {
+    window_->close();
+    modal_ = nullptr;
+    focus_ = nullptr;
+    mouseDownView_ = nullptr;
+    hoverView_ = nullptr;
+    removeAll(true);
+    forget();
+}
+
+// --- views ----------------------------------------------------------------
+
+bool CFrame::addView(CView* view) {
+    if (!view || view->isAttached()) return false;
+    views_.push_back(view);
+    view->attached(this);
+    view->invalid();
+    return true;
+}
+
+bool CFrame::removeView(CView* view, bool withForget) {
+    auto it = std::find(views_.begin(), views_.end(), view);
+    if (it == views_.end()) return false;
+    views_.erase(it);
+    forgetReferencesTo(view);
+    invalidRect(view->getViewSize());
+    view->removed();
+    if (withForget) view->forget();
+    return true;
+}
+
+void CFrame::removeAll(bool withForget) {
+    while (!views_.empty()) removeView(views_.back(), withForget);
+}
+
+CView* CFrame::getView(int32_t index) const {
+    if (index < 0 || index >= getNbViews()) return nullptr;
+    return views_[static_cast<size_t>(index)];
+}
+
+bool CFrame::isChild(const CView* view) const {
+    return std::find(views_.begin(), views_.end(), view) != views_.end();
+}
+
+CView* CFrame::getViewAt(const CPoint& where) const {
+    for (auto it = views_.rbegin(); it != views_.rend(); ++it) {
+        CView* view = *it;
+        if (view->isVisible() && view->getMouseEnabled() && view->hitTest(where)) return view;
+    }
+    return nullptr;
+}
+
+void CFrame::forgetReferencesTo(const CView* view) {
+    if (modal_.get() == view) modal_ = nullptr;
+    if (focus_.get() == view) focus_ = nullptr;
+    if (mouseDownView_.get() == view) mouseDownView_ = nullptr;
+    if (hoverView_.get() == view) hoverView_ = nullptr;
+}
+
+CFrame::ViewList CFrame::snapshot() const { return ViewList(views_.begin(), views_.end()); }
+
+bool CFrame::setModalView(CView* view) {
+    if (view && (modal_ || view->isAttached())) return false;
+    if (CView* old = modal_.get()) removeView(old, false);
+    mouseDownView_ = nullptr;
+    if (hoverView_ && hoverView_.get() != view) {
+        SharedPointer<CView> left = hoverView_;
+        hoverView_ = nullptr;
+        CPoint where = mouseLocation_;
+        left->onMouseExited(where, 0);
+    }
+    if (!view) return true;
+    modal_ = view;
+    return addView(view);
+}
+
+void CFrame::setFocusView(CView* view) {
+    if (focus_.get() == view) return;
+    SharedPointer<CView> old = focus_;
+    focus_ = view;
+    if (old) old->looseFocus();
+    if (view) view->takeFocus();
+}
+
+void CFrame::beginEdit(int32_t index) {
+    if (editor_) editor_->beginEdit(index);
+}
+
+void CFrame::endEdit(int32_t index) {
+    if (editor_) editor_->endEdit(index);
+}
+
+// --- drawing --------------------------------------------------------------
+
+void CFrame::idle() {
+    if (inIdle_) return;
+    inIdle_ = true;
+    if (CView::isDirty()) {
+        CView::setDirty(false);
+        invalidRect(size);
+    }
+    for (const SharedPointer<CView>& view : snapshot()) {
+        if (view->isVisible() && view->isDirty() && isChild(view.get())) view->invalid();
+    }
+    redrawInvalid();
+    inIdle_ = false;
+}
+
+void CFrame::redrawInvalid() {
+    CDrawContext* context = backContext();
+    if (!context) return;
+    for (const CRect& rect : invalid_.take()) {
+        drawRect(context, rect);
+        presentRect_.unite(rect);
+    }
+}
+
+void CFrame::invalidRect(const CRect& rect) {
+    CRect inside = rect;
+    inside.bound(size);
+    invalid_.add(inside);
+}
+
+void CFrame::setDirty(bool dirty) { CView::setDirty(dirty); }
+
+bool CFrame::isDirty() const {
+    if (CView::isDirty()) return true;
+    return std::any_of(views_.begin(), views_.end(),
+                       [](const CView* v) { return v->isVisible() && v->isDirty(); });
+}
+
+void CFrame::draw(CDrawContext* context) { drawRect(context, size); }
+
+void CFrame::drawRect(CDrawContext* context, const CRect& updateRect) {
+    if (!context || updateRect.isEmpty()) return;
+    CRect oldClip;
+    context->getClipRect(oldClip);
+    CRect area = updateRect;
+    area.bound(oldClip);
+    area.bound(size);
+    if (area.isEmpty()) return;
+
+    context->setClipRect(area);
+    context->setFillColor(backgroundColor_);
+    context->drawRect(area, kDrawFilled);
+    if (getBackground()) getBackground()->draw(context, size);
+
+    for (const SharedPointer<CView>& view : snapshot()) {
+        if (!view->isVisible()) continue;
+        CRect viewArea = view->getViewSize();
+        viewArea.bound(area);
+        if (viewArea.isEmpty()) continue;
+        context->setClipRect(viewArea);
+        view->drawRect(context, viewArea);
+    }
+    context->setClipRect(oldClip);
+}
+
+CDrawContext* CFrame::backContext() {
+    if (!backContext_) {
+        cairo_surface_t* surface = gui::createImageSurface(static_cast<int>(size.width()),
+                                                           static_cast<int>(size.height()));
+        if (!surface) return nullptr;
+        backContext_ = new CDrawContext(surface);
+        cairo_surface_destroy(surface);  // the context holds its own reference
+    }
+    return backContext_;
+}
+
+gui::PixelView CFrame::getBackBuffer() {
+    CDrawContext* context = backContext();
+    return context ? context->getPixels() : gui::PixelView{nullptr, 0, 0, 0};
+}
+
+bool CFrame::writePng(const char* path) {
+    const gui::PixelView pixels = getBackBuffer();
+    if (!pixels.pixels || !path) return false;
+    cairo_surface_t* view = cairo_image_surface_create_for_data(
+        reinterpret_cast<unsigned char*>(const_cast<uint32_t*>(pixels.pixels)),
+        CAIRO_FORMAT_ARGB32, pixels.width, pixels.height, pixels.stridePixels * 4);
+    const bool written = cairo_surface_write_to_png(view, path) == CAIRO_STATUS_SUCCESS;
+    cairo_surface_destroy(view);
+    return written;
+}
+
+CRect CFrame::takePresentRect() { return std::exchange(presentRect_, CRect()); }
+
+// --- events ---------------------------------------------------------------
+
+CView* CFrame::mouseTarget(const CPoint& where) const {
+    if (modal_) return modal_->hitTest(where) ? modal_.get() : nullptr;
+    return getViewAt(where);
+}
+
+void CFrame::updateHover(CPoint where, const CButtonState& buttons) {
+    CView* target = mouseTarget(where);
+    if (target == hoverView_.get()) return;
+    SharedPointer<CView> left = hoverView_;
+    hoverView_ = target;
+    if (left) left->onMouseExited(where, buttons);
+    if (target && hoverView_.get() == target) target->onMouseEntered(where, buttons);
+}
+
+CMouseEventResult CFrame::onMouseDown(CPoint& where, const CButtonState& buttons) {
+    mouseLocation_ = where;
+    mouseDownView_ = nullptr;
+    if (focus_ && !focus_->hitTest(where)) setFocusView(nullptr);
+
+    ViewList candidates;
+    if (modal_) {
+        if (modal_->hitTest(where)) candidates.push_back(modal_);
+    } else {
+        candidates = snapshot();
+        std::reverse(candidates.begin(), candidates.end());
+    }
+    for (const SharedPointer<CView>& view : candidates) {
+        if (!view->isVisible() || !view->getMouseEnabled() || !view->hitTest(where)) continue;
+        CPoint local = where;
+        const CMouseEventResult result = view->onMouseDown(local, buttons);
+        if (!isHandled(result)) continue;
+        if (result == kMouseEventHandled && isChild(view.get())) mouseDownView_ = view;
+        return result;
+    }
+    return kMouseEventNotHandled;
+}
+
+CMouseEventResult CFrame::onMouseUp(CPoint& where, const CButtonState& buttons) {
+    mouseLocation_ = where;
+    SharedPointer<CView> view = mouseDownView_;
+    mouseDownView_ = nullptr;
+    CMouseEventResult result = kMouseEventNotHandled;
+    if (view) {
+        CPoint local = where;
+        result = view->onMouseUp(local, buttons);
+    }
+    updateHover(where, buttons.getModifierState());
+    return result;
+}
+
+CMouseEventResult CFrame::onMouseMoved(CPoint& where, const CButtonState& buttons) {
+    mouseLocation_ = where;
+    if (SharedPointer<CView> view = mouseDownView_) {
+        CPoint local = where;
+        const CMouseEventResult result = view->onMouseMoved(local, buttons);
+        if (result == kMouseMoveEventHandledButDontNeedMoreEvents) mouseDownView_ = nullptr;
+        return result;
+    }
+    updateHover(where, buttons);
+    if (SharedPointer<CView> view = hoverView_) {
+        CPoint local = where;
+        return view->onMouseMoved(local, buttons);
+    }
+    return kMouseEventNotHandled;
+}
+
+CMouseEventResult CFrame::onMouseExited(CPoint& where, const CButtonState& buttons) {
+    SharedPointer<CView> left = hoverView_;
+    hoverView_ = nullptr;
+    if (left) left->onMouseExited(where, buttons);
+    return kMouseEventHandled;
+}
+
+bool CFrame::onWheel(const CPoint& where, const float& distance, const CButtonState& buttons) {
+    mouseLocation_ = where;
+    if (modal_) return modal_->hitTest(where) && modal_->onWheel(where, distance, buttons);
+    ViewList views = snapshot();
+    for (auto it = views.rbegin(); it != views.rend(); ++it) {
+        CView* view = it->get();
+        if (view->isVisible() && view->getMouseEnabled() && view->hitTest(where) &&
+            view->onWheel(where, distance, buttons))
+            return true;
+    }
+    return false;
+}
+
+int32_t CFrame::onKeyDown(VstKeyCode& keyCode) {
+    SharedPointer<CView> target = modal_ ? modal_ : focus_;
+    return target ? target->onKeyDown(keyCode) : -1;
+}
+
+int32_t CFrame::onKeyUp(VstKeyCode& keyCode) {
+    SharedPointer<CView> target = modal_ ? modal_ : focus_;
+    return target ? target->onKeyUp(keyCode) : -1;
+}

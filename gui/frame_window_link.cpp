@@ -1,0 +1,132 @@
+#include "gui/frame_window_link.h"
+
+#include <chrono>
+#include <cmath>
+#include <mutex>
+#include <thread>
+
+#include "gui/frame.h"
+
+namespace {
+
+constexpr std::chrono::milliseconds kLockRetry{1};
+
+// The modifier bits of the window match the key modifiers of VstKeyCode.
+unsigned char keyModifiers(uint32_t modifiers) {
+    constexpr unsigned char kShiftKey = 1, kAlternateKey = 2, kCommandKey = 4;
+    unsigned char result = 0;
+    if (modifiers & gui::kShiftBit) result |= kShiftKey;
+    if (modifiers & gui::kAltBit) result |= kAlternateKey;
+    if (modifiers & gui::kControlBit) result |= kCommandKey;
+    return result;
+}
+
+}  // namespace
+
+bool FrameWindowLink::open(void* parent, int width, int height) {
+    attach(gui::openPlatformWindow(parent, width, height, *this));
+    return isOpen();
+}
+
+void FrameWindowLink::attach(std::unique_ptr<gui::PlatformWindow> window) {
+    close();
+    closing_ = false;
+    window_ = std::move(window);
+    if (window_) frame_.invalid();
+}
+
+void FrameWindowLink::close() {
+    closing_ = true;
+    std::unique_ptr<gui::PlatformWindow> window;
+    {
+        std::recursive_mutex* mutex =
+            frame_.getEditor() ? frame_.getEditor()->getGuiMutex() : nullptr;
+        std::unique_lock<std::recursive_mutex> lock;
+        if (mutex) lock = std::unique_lock<std::recursive_mutex>(*mutex);
+        window = std::move(window_);
+    }
+    window.reset();  // joins the window's thread
+}
+
+template <class Action>
+bool FrameWindowLink::guarded(Action&& action) {
+    std::recursive_mutex* mutex = frame_.getEditor() ? frame_.getEditor()->getGuiMutex() : nullptr;
+    std::unique_lock<std::recursive_mutex> lock;
+    if (mutex) {
+        lock = std::unique_lock<std::recursive_mutex>(*mutex, std::defer_lock);
+        while (!lock.try_lock()) {
+            if (closing_) return false;
+            std::this_thread::sleep_for(kLockRetry);
+        }
+    }
+    if (closing_) return false;
+    action();
+    frame_.redrawInvalid();
+    present();
+    return true;
+}
+
+void FrameWindowLink::present() {
+    const CRect changed = frame_.takePresentRect();
+    if (!window_ || changed.isEmpty()) return;
+    const int left = static_cast<int>(std::floor(changed.left));
+    const int top = static_cast<int>(std::floor(changed.top));
+    window_->present(frame_.getBackBuffer(), left, top,
+                     static_cast<int>(std::ceil(changed.right)) - left,
+                     static_cast<int>(std::ceil(changed.bottom)) - top);
+}
+
+void FrameWindowLink::onMouseDown(double x, double y, uint32_t buttons) {
+    guarded([&] {
+        CPoint where(x, y);
+        frame_.onMouseDown(where, static_cast<int32_t>(buttons));
+    });
+}
+
+void FrameWindowLink::onMouseUp(double x, double y, uint32_t buttons) {
+    guarded([&] {
+        CPoint where(x, y);
+        frame_.onMouseUp(where, static_cast<int32_t>(buttons));
+    });
+}
+
+void FrameWindowLink::onMouseMoved(double x, double y, uint32_t buttons) {
+    guarded([&] {
+        CPoint where(x, y);
+        frame_.onMouseMoved(where, static_cast<int32_t>(buttons));
+    });
+}
+
+void FrameWindowLink::onMouseExited() {
+    guarded([&] {
+        CPoint where = frame_.getCurrentMouseLocation();
+        frame_.onMouseExited(where, 0);
+    });
+}
+
+void FrameWindowLink::onWheel(double x, double y, float distance, uint32_t buttons) {
+    guarded([&] { frame_.onWheel(CPoint(x, y), distance, static_cast<int32_t>(buttons)); });
+}
+
+bool FrameWindowLink::onKey(int32_t character, uint32_t virtualKey, uint32_t modifiers,
+                            bool down) {
+    bool handled = false;
+    guarded([&] {
+        VstKeyCode key{character, static_cast<unsigned char>(virtualKey), keyModifiers(modifiers)};
+        handled = (down ? frame_.onKeyDown(key) : frame_.onKeyUp(key)) == 1;
+    });
+    return handled;
+}
+
+void FrameWindowLink::onExposed(int x, int y, int width, int height) {
+    guarded([&] { frame_.invalidRect(CRect(x, y, x + width, y + height)); });
+}
+
+void FrameWindowLink::onIdle() {
+    guarded([&] {
+        if (VSTGUIEditorInterface* editor = frame_.getEditor())
+            editor->doIdleStuff();
+        else
+            frame_.idle();
+    });
+}

@@ -1,0 +1,47 @@
+// Joins a frame to its platform window: the window's events and idle ticks
+// go to the frame (or the frame's editor), and what the frame redrew in its
+// back buffer is presented. Every call from the window's thread takes the
+// editor's GUI lock first; once the link is closing, calls that are still
+// waiting for the lock give up, so closing never waits on a blocked window.
+#pragma once
+
+#include <atomic>
+#include <memory>
+
+#include "gui/platform_window.h"
+
+class CFrame;
+
+class FrameWindowLink : public gui::PlatformWindowListener {
+public:
+    explicit FrameWindowLink(CFrame& frame) : frame_(frame) {}
+    ~FrameWindowLink() override { close(); }
+    FrameWindowLink(const FrameWindowLink&) = delete;
+    FrameWindowLink& operator=(const FrameWindowLink&) = delete;
+
+    bool open(void* parent, int width, int height);
+    void attach(std::unique_ptr<gui::PlatformWindow> window);
+    // Destroys the window, which stops its thread; must not be called from it.
+    void close();
+    bool isOpen() const { return window_ != nullptr; }
+
+    void onMouseDown(double x, double y, uint32_t buttons) override;
+    void onMouseUp(double x, double y, uint32_t buttons) override;
+    void onMouseMoved(double x, double y, uint32_t buttons) override;
+    void onMouseExited() override;
+    void onWheel(double x, double y, float distance, uint32_t buttons) override;
+    bool onKey(int32_t character, uint32_t virtualKey, uint32_t modifiers, bool down) override;
+    void onExposed(int x, int y, int width, int height) override;
+    void onIdle() override;
+
+private:
+    // Runs `action` under the GUI lock, then redraws what became invalid and
+    // presents it; false when the link is closing.
+    template <class Action>
+    bool guarded(Action&& action);
+    void present();
+
+    CFrame& frame_;
+    std::unique_ptr<gui::PlatformWindow> window_;
+    std::atomic<bool> closing_{false};
+};

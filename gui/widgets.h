@@ -1,0 +1,21 @@
+// Everything an editor uses of the widget layer.
+#pragma once
+
+#include "gui/aeff_gui_editor.h"
+#include "gui/bitmap.h"
+#include "gui/color.h"
+#include "gui/control.h"
+#include "gui/draw_context.h"
+#include "gui/font.h"
+#include "gui/frame.h"
+#include "gui/kick_button.h"
+#include "gui/offscreen_context.h"
+#include "gui/on_off_button.h"
+#include "gui/option_menu.h"
+#include "gui/param_display.h"
+#include "gui/rocker_switch.h"
+#include "gui/slider.h"
+#include "gui/splash_screen.h"
+#include "gui/text_edit.h"
+#include "gui/virtual_keys.h"
+#include "gui/vu_meter.h"

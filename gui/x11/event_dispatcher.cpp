@@ -3,12 +3,6 @@
 #include "gui/x11/input_bits.h"
 
 namespace gui::x11 {
-namespace {
-
-// The top bit of the type marks events another client sent.
-constexpr uint8_t kEventTypeMask = 0x7f;
-
-}  // namespace
 
 EventDispatcher::EventDispatcher(xcb_connection_t* connection, xcb_window_t window,
                                  PlatformWindowListener& listener)
@@ -17,7 +11,7 @@ EventDispatcher::EventDispatcher(xcb_connection_t* connection, xcb_window_t wind
 void EventDispatcher::dispatch(xcb_generic_event_t* event) {
     // Errors (type 0) are answers to requests on a window that has gone;
     // nothing to do but drop them.
-    switch (event->response_type & kEventTypeMask) {
+    switch (eventTypeOf(*event)) {
         case XCB_BUTTON_PRESS:
             buttonPressed(*reinterpret_cast<xcb_button_press_event_t*>(event));
             break;

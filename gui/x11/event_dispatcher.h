@@ -9,6 +9,12 @@
 
 namespace gui::x11 {
 
+// The type of an event, without the bit that marks events another client sent.
+inline uint8_t eventTypeOf(const xcb_generic_event_t& event) {
+    constexpr uint8_t kSentEventBit = 0x80;
+    return event.response_type & static_cast<uint8_t>(~kSentEventBit);
+}
+
 class EventDispatcher {
 public:
     EventDispatcher(xcb_connection_t* connection, xcb_window_t window,

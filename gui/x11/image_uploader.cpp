@@ -15,13 +15,15 @@ size_t maximumRequestBytes(xcb_connection_t* connection) {
 
 }  // namespace
 
-ImageUploader::ImageUploader(xcb_connection_t* connection, const UploadTarget& target)
+ImageUploader::ImageUploader(xcb_connection_t* connection, const UploadTarget& target,
+                             const UploadOptions& options)
     : connection_(connection),
       target_(target),
       gc_(xcb_generate_id(connection)),
-      maxRequestBytes_(maximumRequestBytes(connection)) {
+      maxRequestBytes_(options.maxRequestBytes != 0 ? options.maxRequestBytes
+                                                    : maximumRequestBytes(connection)) {
     xcb_create_gc(connection_, gc_, target_.window, 0, nullptr);
-    if (isSupported(target_.format)) {
+    if (options.allowSharedMemory && isSupported(target_.format)) {
         const size_t size = bytesPerRow(target_.format, target_.width) *
                             static_cast<size_t>(target_.height);
         shm_ = ShmSegment::create(connection_, size);

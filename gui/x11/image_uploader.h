@@ -24,9 +24,16 @@ struct UploadTarget {
     int height;
 };
 
+// How images may travel; the defaults take the fastest way the server allows.
+struct UploadOptions {
+    bool allowSharedMemory = true;
+    size_t maxRequestBytes = 0;  // 0: the server's own limit
+};
+
 class ImageUploader {
 public:
-    ImageUploader(xcb_connection_t* connection, const UploadTarget& target);
+    ImageUploader(xcb_connection_t* connection, const UploadTarget& target,
+                  const UploadOptions& options = {});
     ~ImageUploader();
     ImageUploader(const ImageUploader&) = delete;
     ImageUploader& operator=(const ImageUploader&) = delete;

@@ -7,7 +7,6 @@
 namespace gui::x11 {
 namespace {
 
-constexpr uint8_t kEventTypeMask = 0x7f;
 constexpr int kWaitForever = -1;
 
 struct FreeEvent {
@@ -16,7 +15,7 @@ struct FreeEvent {
 using EventPtr = std::unique_ptr<xcb_generic_event_t, FreeEvent>;
 
 bool isMotion(const xcb_generic_event_t& event) {
-    return (event.response_type & kEventTypeMask) == XCB_MOTION_NOTIFY;
+    return eventTypeOf(event) == XCB_MOTION_NOTIFY;
 }
 
 }  // namespace

@@ -23,8 +23,6 @@ public:
     void present(const PixelView& image, int x, int y, int width, int height) override;
     bool isValid() const override;
 
-    xcb_window_t windowId() const { return session_->window(); }
-
 private:
     X11Window(std::shared_ptr<WindowSession> session, PlatformWindowListener& listener);
 

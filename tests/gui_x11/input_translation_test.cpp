@@ -22,21 +22,6 @@ TEST(InputBits, StateGivesButtonsAndModifiers) {
     EXPECT_EQ(modifierBits(XCB_BUTTON_MASK_1 | XCB_MOD_MASK_CONTROL), kControlBit);
 }
 
-TEST(InputBits, ButtonsAndWheelSteps) {
-    EXPECT_EQ(buttonBit(1), kLeftButtonBit);
-    EXPECT_EQ(buttonBit(2), kMiddleButtonBit);
-    EXPECT_EQ(buttonBit(3), kRightButtonBit);
-    EXPECT_EQ(buttonBit(4), 0u);
-    EXPECT_EQ(buttonBit(8), 0u);
-    EXPECT_EQ(wheelStep(4), 1.0f);
-    EXPECT_EQ(wheelStep(5), -1.0f);
-    EXPECT_EQ(wheelStep(6), -1.0f);
-    EXPECT_EQ(wheelStep(7), 1.0f);
-    EXPECT_FALSE(wheelStep(1));
-    EXPECT_FALSE(wheelStep(3));
-    EXPECT_FALSE(wheelStep(8));
-}
-
 TEST(DoubleClickDetector, SecondPressNearAndSoonIsDouble) {
     DoubleClickDetector detector;
     EXPECT_FALSE(detector.leftPress(1000, 50, 50));
@@ -44,15 +29,6 @@ TEST(DoubleClickDetector, SecondPressNearAndSoonIsDouble) {
     // The third press starts a new pair.
     EXPECT_FALSE(detector.leftPress(1500, 54, 46));
     EXPECT_TRUE(detector.leftPress(1600, 54, 46));
-}
-
-TEST(DoubleClickDetector, LateOrDistantPressStartsANewPair) {
-    DoubleClickDetector detector;
-    EXPECT_FALSE(detector.leftPress(1000, 50, 50));
-    EXPECT_FALSE(detector.leftPress(1401, 50, 50));
-    EXPECT_FALSE(detector.leftPress(1500, 55, 50));
-    EXPECT_FALSE(detector.leftPress(1600, 55, 45));
-    EXPECT_TRUE(detector.leftPress(1700, 55, 45));
 }
 
 TEST(DoubleClickDetector, OtherButtonBreaksThePair) {
@@ -81,20 +57,16 @@ TEST(KeyTranslation, PrintableKeysGiveTheirCharacter) {
 }
 
 TEST(KeyTranslation, SpecialKeysGiveVstVirtualKeys) {
+    // First, last and the ends of each numbered run of the VST key table.
     EXPECT_EQ(translateKeysym(0xff08).virtualKey, 1u);   // BackSpace
-    EXPECT_EQ(translateKeysym(0xff0d).virtualKey, 4u);   // Return
-    EXPECT_EQ(translateKeysym(0xff1b).virtualKey, 6u);   // Escape
     EXPECT_EQ(translateKeysym(' ').virtualKey, 7u);
     EXPECT_EQ(translateKeysym(' ').character, ' ');
     EXPECT_EQ(translateKeysym(0xff51).virtualKey, 11u);  // Left
-    EXPECT_EQ(translateKeysym(0xff54).virtualKey, 14u);  // Down
-    EXPECT_EQ(translateKeysym(0xff8d).virtualKey, 19u);  // keypad Enter
+    EXPECT_EQ(translateKeysym(0xff51).character, 0);
     EXPECT_EQ(translateKeysym(0xffff).virtualKey, 22u);  // Delete
     EXPECT_EQ(translateKeysym(0xffbe).virtualKey, 40u);  // F1
     EXPECT_EQ(translateKeysym(0xffc9).virtualKey, 51u);  // F12
-    EXPECT_EQ(translateKeysym(0xffe3).virtualKey, 55u);  // Control
     EXPECT_EQ(translateKeysym('=').virtualKey, 57u);
-    EXPECT_EQ(translateKeysym(0xff51).character, 0);
 }
 
 TEST(KeyTranslation, KeypadKeysGiveVirtualKeyAndCharacter) {

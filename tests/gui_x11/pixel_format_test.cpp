@@ -67,22 +67,6 @@ TEST(PixelFormat, SixteenBitPixelsKeepTheTopBitsOfEachChannel) {
     EXPECT_EQ(msb[1], 0x00);
 }
 
-TEST(PixelFormat, RowsArePaddedToTheScanlineUnit) {
-    const PixelFormat format = rgb565(false);
-    EXPECT_EQ(bytesPerRow(format, 3), 8u);
-    EXPECT_EQ(bytesPerRow(format, 4), 8u);
-    EXPECT_EQ(bytesPerRow(PixelFormat{}, 3), 12u);
-}
-
-TEST(PixelFormat, OnlySixteenAndThirtyTwoBitPixelsAreSupported) {
-    PixelFormat format;
-    EXPECT_TRUE(isSupported(format));
-    format.bitsPerPixel = 24;
-    EXPECT_FALSE(isSupported(format));
-    format.bitsPerPixel = 0;  // a visual with a colour map of indices
-    EXPECT_FALSE(isSupported(format));
-}
-
 TEST(ImageArea, ClipsToImageAndWindow) {
     const ImageArea inside = clipArea({10, 20, 30, 40}, 100, 100, 100, 100);
     EXPECT_EQ(inside.x, 10);

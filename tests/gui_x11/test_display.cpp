@@ -74,6 +74,14 @@ TestDisplay::~TestDisplay() {
     xcb_disconnect(connection_);
 }
 
+uint8_t TestDisplay::depthOf(xcb_window_t window) {
+    xcb_get_geometry_reply_t* geometry =
+        xcb_get_geometry_reply(connection_, xcb_get_geometry(connection_, window), nullptr);
+    const uint8_t depth = geometry != nullptr ? geometry->depth : 0;
+    free(geometry);
+    return depth;
+}
+
 xcb_window_t TestDisplay::createParent(int x, int y, int width, int height) {
     return createWindow(XCB_COPY_FROM_PARENT, XCB_COPY_FROM_PARENT, XCB_COPY_FROM_PARENT, x, y,
                         width, height);

@@ -19,6 +19,9 @@ public:
     static std::unique_ptr<TestDisplay> connect();
     ~TestDisplay();  // releases whatever input it still holds down
 
+    xcb_connection_t* connection() const { return connection_; }
+    uint8_t depthOf(xcb_window_t window);
+
     // A mapped top-level window at (x, y) of the root, black.
     xcb_window_t createParent(int x, int y, int width, int height);
     // A parent with a 32-bit visual (alpha), or XCB_NONE when the screen has none.

@@ -36,7 +36,9 @@ void COptionMenuPopup::attached(CFrame* frame) {
 void COptionMenuPopup::layOut() {
     const int32_t count = menu_->getNbEntries();
     const int32_t perColumn = menu_->getNbItemsPerColumn() > 0 ? menu_->getNbItemsPerColumn() : count;
-    rows_ = std::max(1, std::min(count, perColumn));
+    // Columns grow rather than let the list leave the frame.
+    const auto fitting = static_cast<int32_t>((size.height() - 2 * kBorder) / kItemHeight);
+    rows_ = std::max(1, std::min({count, perColumn, fitting}));
     const int32_t columns = std::max(1, (count + rows_ - 1) / rows_);
 
     CCoord widest = 0;

@@ -2,25 +2,14 @@
 // the grooves and wells where its controls sit.
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
 #include "art_files.h"
+#include "face_checks.h"
 #include "solvane_face.h"
 
 namespace arttest {
 namespace {
 
-constexpr int kPanelEdge = 2;  // outline and bevel columns at the face's right edge
 constexpr double kDarkerThanPanel = 60;
-
-Area clipped(Area a, int width, int height) {
-    return {std::max(a.left, 0), std::max(a.top, 0), std::min(a.right, width),
-            std::min(a.bottom, height)};
-}
-
-Area moved(Area a, int x, int y) {
-    return {x, y, x + (a.right - a.left), y + (a.bottom - a.top)};
-}
 
 Pixels background() { return embeddedImage(solvane::kBackground); }
 
@@ -31,27 +20,11 @@ TEST(Background, IsOpaque) {
 }
 
 TEST(Background, TextsSitOnPlainPanel) {
-    Pixels bg = background();
-    ASSERT_FALSE(bg.empty());
-    Rgba panel = bg.at(bg.width() / 2, 48);
-    for (const auto& text : solvane::kTextDisplays) {
-        SCOPED_TRACE(testing::Message() << text.rect.left << "," << text.rect.top);
-        Area inner = clipped(text.rect, bg.width() - kPanelEdge, bg.height());
-        EXPECT_TRUE(bg.uniform(inner));
-        EXPECT_EQ(bg.at(inner.left, inner.top), panel);
-    }
+    expectTextsOnPlainPanel(background(), solvane::kTextDisplays);
 }
 
 TEST(Background, TextsCopyTheirBackgroundWithoutSeams) {
-    Pixels bg = background();
-    ASSERT_FALSE(bg.empty());
-    for (const auto& text : solvane::kTextDisplays) {
-        SCOPED_TRACE(testing::Message() << text.rect.left << "," << text.rect.top);
-        Area shown = clipped(text.rect, bg.width(), bg.height());
-        Area copied = moved(shown, text.backX, text.backY);
-        ASSERT_LE(copied.bottom, bg.height());
-        EXPECT_TRUE(bg.crop(shown) == bg.crop(copied));
-    }
+    expectSeamlessCopies(background(), solvane::kTextDisplays);
 }
 
 int handleCentreRow(const solvane::Slider& s) { return s.rect.top + s.handleOffsetY + 12; }
@@ -101,7 +74,7 @@ void expectDarkRing(const Pixels& bg, Area control) {
 TEST(Background, NameFieldIsPlain) {
     Pixels bg = background();
     ASSERT_FALSE(bg.empty());
-    EXPECT_TRUE(bg.uniform(solvane::kNameField));
+    EXPECT_TRUE(bg.uniform(nameFieldArea(solvane::kPresetBarTop)));
 }
 
 TEST(Background, MetersAndSwitchesSitInDarkWells) {

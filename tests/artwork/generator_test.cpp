@@ -2,12 +2,12 @@
 // images never drift from the code that draws them.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 
 #include "art_files.h"
+#include "generated_set.h"
 
 namespace arttest {
 namespace {
@@ -21,50 +21,38 @@ std::string fileText(const fs::path& path) {
     return text.str();
 }
 
-int runGenerator(const std::string& arguments) {
-    std::string command = std::string(KV_ARTWORK_TOOL) + " " + arguments + " 2>/dev/null";
-    int status = std::system(command.c_str());
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
-
-class Generator : public testing::Test {
-protected:
-    void SetUp() override {
-        char pattern[] = "/tmp/kv_artwork_test_XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        folder_ = pattern;
-    }
-    void TearDown() override {
-        std::error_code ignored;
-        fs::remove_all(folder_, ignored);
-    }
-    fs::path folder_;
-};
-
-TEST_F(Generator, ReproducesTheCommittedImages) {
-    ASSERT_EQ(runGenerator("solvane " + folder_.string()), 0);
+TEST(Generator, ReproducesTheCommittedImages) {
+    GeneratedSet drawn("solvane");
+    ASSERT_TRUE(drawn.ok());
     const gui::ResourceTable& table = solvaneArtTable();
-    ASSERT_GT(table.count, 0u);
+    ASSERT_EQ(drawn.files().size(), table.count);
     for (size_t i = 0; i < table.count; ++i) {
-        std::string name = table.entries[i].name;
-        SCOPED_TRACE(name);
-        Pixels drawn = Pixels::fromFile((folder_ / name).string());
-        ASSERT_FALSE(drawn.empty());
-        EXPECT_TRUE(drawn == Pixels::fromFile(artFolder() + "/" + name));
+        const gui::EmbeddedResource& entry = table.entries[i];
+        SCOPED_TRACE(entry.name);
+        ASSERT_EQ(drawn.files().at(entry.id), entry.name);
+        Pixels image = drawn.image(entry.id);
+        ASSERT_FALSE(image.empty());
+        EXPECT_TRUE(image == Pixels::fromFile(artFolder() + "/" + entry.name));
     }
 }
 
-TEST_F(Generator, ReproducesTheResourceList) {
-    ASSERT_EQ(runGenerator("solvane " + folder_.string()), 0);
-    std::string drawn = fileText(folder_ / "resources.cmake");
-    EXPECT_FALSE(drawn.empty());
-    EXPECT_EQ(drawn, fileText(fs::path(artFolder()) / "resources.cmake"));
+TEST(Generator, ReproducesTheResourceList) {
+    GeneratedSet drawn("solvane");
+    ASSERT_TRUE(drawn.ok());
+    std::string list = fileText(fs::path(drawn.folder()) / "resources.cmake");
+    EXPECT_FALSE(list.empty());
+    EXPECT_EQ(list, fileText(fs::path(artFolder()) / "resources.cmake"));
 }
 
-TEST_F(Generator, RefusesAnUnknownPlugin) {
-    EXPECT_NE(runGenerator("nosuchplugin " + folder_.string()), 0);
-    EXPECT_TRUE(fs::is_empty(folder_));
+TEST(Generator, RefusesAnUnknownPlugin) {
+    char pattern[] = "/tmp/kv_artwork_test_XXXXXX";
+    ASSERT_NE(mkdtemp(pattern), nullptr);
+    EXPECT_NE(runArtworkTool(std::string("nosuchplugin ") + pattern), 0);
+    EXPECT_TRUE(fs::is_empty(pattern));
+    fs::remove_all(pattern);
 }
+
+TEST(Generator, RefusesMissingArguments) { EXPECT_NE(runArtworkTool("solvane"), 0); }
 
 }  // namespace
 }  // namespace arttest

@@ -4,17 +4,12 @@
 
 #include <vector>
 
-#include "png_pixels.h"
+#include "face_requirements.h"
 
 namespace arttest::solvane {
 
-struct ImageNeed {
-    int id;
-    int width, height;
-};
-
 // Every image the editor loads, with the size it relies on.
-inline const std::vector<ImageNeed> kImages = {
+inline const std::vector<ImageNeed> kImages = withPresetBar({
     {128, 302, 343},  // background, fixes the editor size
     {134, 16, 24},    // slider handle
     {135, 182, 15},   // lit meter strip
@@ -24,21 +19,7 @@ inline const std::vector<ImageNeed> kImages = {
     {139, 25, 28},    // "-L" switch
     {140, 25, 28},    // "-R" switch
     {141, 220, 100},  // about image
-    // Preset bar: push buttons hold three states (rest, hover, held), the
-    // previous/next rocker five (rest, hover left, hover right, left held,
-    // right held).
-    {19899, 47, 30},  // default preset
-    {19990, 37, 30},  // default bank
-    {19991, 12, 42},  // recall A
-    {19992, 12, 42},  // recall B
-    {19993, 12, 42},  // load bank
-    {19994, 12, 42},  // save bank
-    {19995, 12, 42},  // store A
-    {19996, 12, 42},  // store B
-    {19997, 31, 70},  // previous / next
-    {19998, 12, 42},  // load preset
-    {19999, 12, 42},  // save preset
-};
+});
 
 inline const std::vector<int> kPushButtons = {19899, 19990, 19991, 19992, 19993,
                                               19994, 19995, 19996, 19998, 19999};
@@ -47,19 +28,11 @@ constexpr int kRocker = 19997;
 constexpr int kRockerStates = 5;
 constexpr double kRockerCentre = 15.5;  // from its left edge; the centre counts as right
 
-// The program name field: the editor draws the background under its text.
-constexpr Area kNameField{91, 319, 201, 335};
+constexpr int kPresetBarTop = 312;
 
 constexpr int kBackground = 128, kHandle = 134, kMeterLit = 135, kMeterUnlit = 136;
 constexpr int kAbout = 141;
 constexpr int kSwitchStateRows = 14;
-
-// Texts the editor draws itself: its rectangle and the background point it
-// copies behind the text.
-struct TextDisplay {
-    Area rect;
-    int backX, backY;
-};
 
 inline const std::vector<TextDisplay> kTextDisplays = {
     {{2, 25, 42, 42}, 2, 28},      {{258, 25, 298, 42}, 258, 28},   // S, M

@@ -6,9 +6,11 @@
 #include <string>
 #include <vector>
 
+#include "analyser_face.h"
 #include "canvas.h"
 #include "face_layout.h"
 #include "glyphs.h"
+#include "level_track.h"
 #include "switch_image.h"
 
 namespace art {
@@ -25,19 +27,30 @@ struct ArtSet {
     std::vector<ArtImage> images;
 };
 
-// The images the plug-ins share in kind; each set picks its resource numbers.
+// The kinds of image the plug-ins share; each set picks resource numbers
+// and names.
 ArtImage backgroundImage(const FaceLayout& face);
-ArtImage sliderHandleImage();
+ArtImage analyserBackgroundImage(const AnalyserFace& face);
+ArtImage sliderHandleImage(int id, const std::string& name, Size size);
 ArtImage meterStripImage(int id, bool lit);
-ArtImage switchImage(int id, const std::string& name, int width, std::vector<KeyFace> states);
-ArtImage aboutImage(int id);
+ArtImage levelTrackImage(int id, const std::string& name, TrackLook look);
+// A switch in a well (kSwitchStateHeight rows per state).
+ArtImage wellSwitchImage(int id, const std::string& name, int width, std::vector<KeyFace> states);
+// A switch standing on the panel, `size` holding all its states.
+ArtImage panelSwitchImage(int id, const std::string& name, Size size, std::vector<KeyFace> states);
+ArtImage splitSelectorImage(int id, const std::string& name, Size size, const std::string& first,
+                            const std::string& second);
 ArtImage glyphButtonImage(int id, const std::string& name, Glyph glyph);
 ArtImage labelButtonImage(int id, const std::string& name, const std::string& label, int width);
 ArtImage rockerImage(int id);
+ArtImage graticuleImage(int id, const std::string& name);
+ArtImage solidImage(int id, const std::string& name, Size size, Colour colour);
+ArtImage aboutImage(int id);
 
 ArtSet solvaneArt();
 ArtSet widmoorArt();
 ArtSet duplimoArt();
+ArtSet scopraArt();
 
 // Every plug-in's set; null when there is none by that name.
 const ArtSet* findArtSet(const std::string& plugin);

@@ -1,17 +1,16 @@
 #include "art_set.h"
 
 #include "art_style.h"
+#include "palette.h"
 
 namespace art {
 
 namespace {
-constexpr int kMeterLitId = 135;
-constexpr int kMeterUnlitId = 136;
 
 // What the three plug-ins with sliders and a meter have in common.
 std::vector<ArtImage> sliderFaceImages(const FaceLayout& face) {
-    return {backgroundImage(face), sliderHandleImage(), meterStripImage(kMeterLitId, true),
-            meterStripImage(kMeterUnlitId, false)};
+    return {backgroundImage(face), sliderHandleImage(134, "slider_handle", style::kHandleSize),
+            meterStripImage(135, true), meterStripImage(136, false)};
 }
 
 // The preset bar's buttons, the same in every plug-in that has one.
@@ -29,50 +28,70 @@ std::vector<ArtImage> presetBarImages() {
             glyphButtonImage(19999, "preset_save", Glyph::Save)};
 }
 
-ArtSet makeSet(const FaceLayout& face, std::vector<ArtImage> own) {
+ArtSet presetFaceSet(const FaceLayout& face, std::vector<ArtImage> own) {
     ArtSet set{face.product, sliderFaceImages(face)};
     for (auto& image : own) set.images.push_back(std::move(image));
     for (auto& image : presetBarImages()) set.images.push_back(std::move(image));
     return set;
 }
+
+constexpr int kWide = style::kWideSwitchWidth;
+
 }  // namespace
 
 ArtSet solvaneArt() {
-    using style::kNarrowSwitchWidth;
-    using style::kWideSwitchWidth;
-    return makeSet(solvaneFace(),
-                   {switchImage(137, "process", kWideSwitchWidth, onOffFaces("process")),
-                    switchImage(138, "phase", kWideSwitchWidth, onOffFaces("phase")),
-                    switchImage(139, "invert_left", kNarrowSwitchWidth, onOffFaces("\u2212L")),
-                    switchImage(140, "invert_right", kNarrowSwitchWidth, onOffFaces("\u2212R")),
-                    aboutImage(141)});
+    constexpr int kNarrow = style::kNarrowSwitchWidth;
+    return presetFaceSet(solvaneFace(),
+                         {wellSwitchImage(137, "process", kWide, onOffFaces("process")),
+                          wellSwitchImage(138, "phase", kWide, onOffFaces("phase")),
+                          wellSwitchImage(139, "invert_left", kNarrow, onOffFaces("\u2212L")),
+                          wellSwitchImage(140, "invert_right", kNarrow, onOffFaces("\u2212R")),
+                          aboutImage(141)});
 }
 
 ArtSet widmoorArt() {
-    using style::kWideSwitchWidth;
     std::vector<KeyFace> modes{
         {"mode 1", KeyLook::Plain}, {"mode 2", KeyLook::Plain}, {"mode 3", KeyLook::Plain}};
-    return makeSet(widmoorFace(),
-                   {switchImage(137, "process", kWideSwitchWidth, onOffFaces("process")),
-                    switchImage(138, "phase", kWideSwitchWidth, onOffFaces("phase")),
-                    switchImage(139, "mode", kWideSwitchWidth, modes), aboutImage(140)});
+    return presetFaceSet(widmoorFace(),
+                         {wellSwitchImage(137, "process", kWide, onOffFaces("process")),
+                          wellSwitchImage(138, "phase", kWide, onOffFaces("phase")),
+                          wellSwitchImage(139, "mode", kWide, modes), aboutImage(140)});
 }
 
 ArtSet duplimoArt() {
-    using style::kWideSwitchWidth;
-    return makeSet(duplimoFace(),
-                   {switchImage(137, "process", kWideSwitchWidth, onOffFaces("process")),
-                    switchImage(138, "phase", kWideSwitchWidth, onOffFaces("phase")),
-                    aboutImage(139)});
+    return presetFaceSet(duplimoFace(),
+                         {wellSwitchImage(137, "process", kWide, onOffFaces("process")),
+                          wellSwitchImage(138, "phase", kWide, onOffFaces("phase")),
+                          aboutImage(139)});
+}
+
+ArtSet scopraArt() {
+    return {"scopra",
+            {analyserBackgroundImage(scopraFace()),
+             solidImage(129, "scope_size", style::kScopeLayerSize, palette::kScreen),
+             sliderHandleImage(130, "level_handle", style::kVerticalHandleSize),
+             panelSwitchImage(131, "auto", style::kAnalyserKeySize, onOffFaces("auto")),
+             panelSwitchImage(132, "hold", style::kAnalyserKeySize, onOffFaces("hold")),
+             splitSelectorImage(133, "mode", style::kAnalyserModeKeySize, "LR", "SM"),
+             levelTrackImage(134, "level_lit_1", TrackLook::Lit),
+             levelTrackImage(135, "level_lit_2", TrackLook::Lit),
+             levelTrackImage(136, "level_unlit_1", TrackLook::Unlit),
+             levelTrackImage(137, "level_unlit_2", TrackLook::Unlit),
+             levelTrackImage(138, "level_peak_1", TrackLook::Peak),
+             levelTrackImage(139, "level_peak_2", TrackLook::Peak),
+             aboutImage(140),
+             graticuleImage(141, "bmp00141.png"),
+             solidImage(142, "pen_bright", style::kPenSize, palette::kPenBright),
+             solidImage(143, "pen_dark", style::kPenSize, palette::kPenDark)}};
 }
 
 const ArtSet* findArtSet(const std::string& plugin) {
-    static const std::vector<ArtSet> sets{solvaneArt(), widmoorArt(), duplimoArt()};
+    static const std::vector<ArtSet> sets{solvaneArt(), widmoorArt(), duplimoArt(), scopraArt()};
     for (const ArtSet& set : sets)
         if (set.plugin == plugin) return &set;
     return nullptr;
 }
 
-std::vector<std::string> artSetNames() { return {"solvane", "widmoor", "duplimo"}; }
+std::vector<std::string> artSetNames() { return {"solvane", "widmoor", "duplimo", "scopra"}; }
 
 }  // namespace art

@@ -7,12 +7,21 @@
 namespace art::style {
 
 // Control images whose sizes the editors rely on.
-constexpr Size kHandleSize{16, 24};
+constexpr Size kHandleSize{16, 24};          // horizontal sliders
+constexpr Size kVerticalHandleSize{24, 16};  // vertical sliders
 constexpr Size kMeterStripSize{182, 15};
 constexpr int kSwitchStateHeight = 14;
 constexpr int kWideSwitchWidth = 45;
 constexpr int kNarrowSwitchWidth = 25;
 constexpr Size kAboutSize{220, 100};
+
+// Analyser.
+constexpr Size kScopeLayerSize{176, 159};
+constexpr Size kGraticuleSize{173, 158};
+constexpr Size kLevelTrackSize{5, 114};
+constexpr Size kPenSize{1, 1};
+constexpr Size kAnalyserKeySize{31, 20};
+constexpr Size kAnalyserModeKeySize{34, 20};
 
 // Preset bar buttons, per state.
 constexpr int kBarButtonWidth = 12;
@@ -53,10 +62,12 @@ constexpr int kRuleMargin = 8;       // engraved rules end this far from the edg
 
 // Texts.
 constexpr TextStyle kSwitchLabel{8.5, true, palette::kKeyTextOn};  // ink set by the key
-constexpr TextStyle kBarButtonLabel{7.5, true, palette::kKeyTextOn};
+constexpr TextStyle kSmallKeyLabel{7.5, true, palette::kKeyTextOn};  // keys under 14 rows
 constexpr TextStyle kTitle{16.0, true, palette::kTitleInk};
 constexpr TextStyle kMaker{8.0, true, palette::kSignal, 1.6};
 constexpr TextStyle kDescriptor{9.0, false, palette::kHeaderInk};
+constexpr TextStyle kScaleNumber{7.5, false, palette::kPrintStrong};
+constexpr TextStyle kGraticuleLabel{7.5, false, palette::kGraticuleText};
 constexpr TextStyle kBarLetter{9.0, true, palette::kPrintStrong};
 constexpr int kHeaderHeight = 18;    // band along the top, below the outline
 constexpr int kHeaderBaseline = 13;

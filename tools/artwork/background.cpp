@@ -16,7 +16,7 @@ void drawBackground(Canvas& canvas, const FaceLayout& face) {
     drawWells(cr, face.meters);
     for (const SliderPlace& slider : face.sliders) drawGroove(cr, slider);
     drawWells(cr, face.switches);
-    drawTitle(cr, face);
+    drawTitle(cr, face.product, face.title, face.size);
     drawPresetStrip(cr, face);
 }
 

@@ -7,15 +7,10 @@ namespace art {
 
 namespace {
 
-// Row between the handle's two middle rows.
-int grooveCentre(const SliderPlace& s) {
-    return s.rect.top + s.handleOffsetY + style::kHandleSize.height / 2;
-}
-
-void drawChannel(cairo_t* cr, const SliderPlace& s) {
-    int centre = grooveCentre(s);
-    Rect channel{s.rect.left + style::kGrooveEndMargin, centre - style::kGrooveHeight / 2,
-                 s.rect.right - style::kGrooveEndMargin, centre + style::kGrooveHeight / 2};
+void drawChannel(cairo_t* cr, const GroovePath& p) {
+    int reach = style::kHandleSize.width / 2 - style::kGrooveEndMargin;
+    Rect channel{p.from - reach, p.across - style::kGrooveHeight / 2, p.to + reach,
+                 p.across + style::kGrooveHeight / 2};
     double radius = style::kGrooveHeight / 2.0;
     roundedRectPath(cr, {channel.left, channel.top + 1, channel.right, channel.bottom + 1}, radius);
     setColour(cr, palette::kGrooveLip);
@@ -25,20 +20,11 @@ void drawChannel(cairo_t* cr, const SliderPlace& s) {
     cairo_fill(cr);
 }
 
-// Left column of the two-pixel tick under the handle's index line for
-// travel fraction k / (kTickCount - 1).
-int tickColumn(const SliderPlace& s, int k) {
-    int travel = s.rect.width() - style::kHandleSize.width;
-    int handleLeft = s.rect.left + travel * k / (style::kTickCount - 1);
-    return handleLeft + style::kHandleSize.width / 2 - 1;
-}
-
-void drawTicks(cairo_t* cr, const SliderPlace& s) {
-    int centre = grooveCentre(s);
-    int above = centre - style::kGrooveHeight / 2 - style::kTickGap - style::kTickLength;
-    int below = centre + style::kGrooveHeight / 2 + style::kTickGap + 1;
+void drawTicks(cairo_t* cr, const GroovePath& p) {
+    int above = p.across - style::kGrooveHeight / 2 - style::kTickGap - style::kTickLength;
+    int below = p.across + style::kGrooveHeight / 2 + style::kTickGap + 1;
     for (int k = 0; k < style::kTickCount; ++k) {
-        int x = tickColumn(s, k);
+        int x = p.from + (p.to - p.from) * k / (style::kTickCount - 1) - 1;
         fillRect(cr, {x, above, x + 2, above + style::kTickLength}, palette::kPrint);
         fillRect(cr, {x, below, x + 2, below + style::kTickLength}, palette::kPrint);
     }
@@ -46,9 +32,22 @@ void drawTicks(cairo_t* cr, const SliderPlace& s) {
 
 }  // namespace
 
+void drawGroovePath(cairo_t* cr, const GroovePath& path) {
+    cairo_save(cr);
+    if (path.vertical) {
+        cairo_matrix_t swap;
+        cairo_matrix_init(&swap, 0, 1, 1, 0, 0, 0);
+        cairo_transform(cr, &swap);
+    }
+    drawTicks(cr, path);
+    drawChannel(cr, path);
+    cairo_restore(cr);
+}
+
 void drawGroove(cairo_t* cr, const SliderPlace& slider) {
-    drawTicks(cr, slider);
-    drawChannel(cr, slider);
+    int half = style::kHandleSize.width / 2;
+    drawGroovePath(cr, {false, slider.rect.top + slider.handleOffsetY + style::kHandleSize.height / 2,
+                        slider.rect.left + half, slider.rect.right - half});
 }
 
 }  // namespace art

@@ -76,6 +76,21 @@ constexpr Colour kSubtitleInk = rgb(96, 106, 117);
 constexpr Colour kBarPanel = rgb(192, 202, 211);
 constexpr Colour kNameField = rgb(189, 207, 218);
 
+// Analyser: the goniometer screen, its graticule, the level meters and the
+// pens the goniometer plots with (whose colours the display relies on).
+constexpr Colour kScreen = rgb(0, 0, 0);
+constexpr Colour kGraticule = rgb(52, 92, 66);
+constexpr Colour kGraticuleText = rgb(84, 138, 100);
+constexpr double kGraticuleWash = 32 / 255.0;  // fades the plotted points a little per frame
+constexpr Colour kPenBright = rgb(8, 255, 49);
+constexpr Colour kPenDark = rgb(8, 132, 25);
+constexpr Colour kLevelTrack = rgb(221, 212, 186);     // unlit, beige
+constexpr Colour kLevelTrackMark = rgb(168, 156, 124);
+constexpr Colour kLevelBarLight = rgb(120, 226, 120);  // lit, green
+constexpr Colour kLevelBarDeep = rgb(34, 160, 62);
+constexpr Colour kLevelBarMark = rgb(24, 110, 44);
+constexpr Colour kLevelPeak = rgb(255, 226, 40);       // peak segment and hold line
+
 // About image.
 constexpr Colour kAboutPaper = rgb(236, 240, 244);
 constexpr Colour kAboutRule = rgb(196, 205, 214);

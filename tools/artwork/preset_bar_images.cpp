@@ -3,6 +3,7 @@
 #include "art_style.h"
 #include "key.h"
 #include "shapes.h"
+#include "split_key.h"
 #include "stacked.h"
 #include "text.h"
 
@@ -20,15 +21,8 @@ constexpr RockerState kRockerLooks[kRockerStates] = {
     {KeyLook::Plain, KeyLook::Hover}, {KeyLook::On, KeyLook::Plain},
     {KeyLook::Plain, KeyLook::On}};
 
-// The cap of one half of the rocker: the whole key's cap, clipped to the half,
-// so only the outer corners are rounded.
-void drawRockerHalf(cairo_t* cr, Rect cell, Rect half, KeyLook look, Glyph glyph) {
-    cairo_save(cr);
-    cairo_rectangle(cr, half.left, half.top, half.width(), half.height());
-    cairo_clip(cr);
-    drawKeyCap(cr, cell, look, palette::kBarPanel);
-    cairo_restore(cr);
-    drawGlyph(cr, glyph, half, keyInk(look));
+HalfFace glyphHalf(KeyLook look, Glyph glyph) {
+    return {look, [glyph](cairo_t* cr, Rect half, Colour ink) { drawGlyph(cr, glyph, half, ink); }};
 }
 
 }  // namespace
@@ -43,7 +37,7 @@ void drawGlyphButton(Canvas& canvas, Glyph glyph) {
 void drawLabelButton(Canvas& canvas, const std::string& label) {
     drawStacked(canvas, kPushButtonStates, [&label](cairo_t* cr, Rect cell, int k) {
         drawKeyCap(cr, cell, kPushLooks[k], palette::kBarPanel);
-        TextStyle text = style::kBarButtonLabel;
+        TextStyle text = style::kSmallKeyLabel;
         text.ink = keyInk(kPushLooks[k]);
         drawTextCentred(cr, text, label, cell.centreX(), cell.centreY());
     });
@@ -51,12 +45,8 @@ void drawLabelButton(Canvas& canvas, const std::string& label) {
 
 void drawRocker(Canvas& canvas) {
     drawStacked(canvas, kRockerStates, [](cairo_t* cr, Rect cell, int k) {
-        int divider = cell.left + cell.width() / 2;
-        Rect left{cell.left, cell.top, divider, cell.bottom};
-        Rect right{divider + 1, cell.top, cell.right, cell.bottom};
-        drawRockerHalf(cr, cell, left, kRockerLooks[k].left, Glyph::Previous);
-        drawRockerHalf(cr, cell, right, kRockerLooks[k].right, Glyph::Next);
-        verticalLine(cr, divider, cell.top, cell.bottom, palette::kKeyRim);
+        drawSplitKey(cr, cell, palette::kBarPanel, glyphHalf(kRockerLooks[k].left, Glyph::Previous),
+                     glyphHalf(kRockerLooks[k].right, Glyph::Next));
     });
 }
 

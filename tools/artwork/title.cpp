@@ -18,15 +18,15 @@ void drawHeader(cairo_t* cr, const FaceLayout& face) {
              face.size.width - style::kHeaderMargin - width, style::kHeaderBaseline);
 }
 
-void drawTitle(cairo_t* cr, const FaceLayout& face) {
-    double cx = face.title.centreX();
-    double half = std::ceil(textWidth(cr, style::kTitle, face.product) / 2.0);
-    int ruleRow = static_cast<int>(face.title.centreY());
+void drawTitle(cairo_t* cr, const std::string& product, Rect title, Size face) {
+    double cx = title.centreX();
+    double half = std::ceil(textWidth(cr, style::kTitle, product) / 2.0);
+    int ruleRow = static_cast<int>(title.centreY());
     engravedRule(cr, style::kRuleMargin, static_cast<int>(cx - half) - style::kTitleRuleGap,
                  ruleRow);
     engravedRule(cr, static_cast<int>(cx + half) + style::kTitleRuleGap,
-                 face.size.width - style::kRuleMargin, ruleRow);
-    drawTextCentred(cr, style::kTitle, face.product, cx, face.title.centreY());
+                 face.width - style::kRuleMargin, ruleRow);
+    drawTextCentred(cr, style::kTitle, product, cx, title.centreY());
 }
 
 }  // namespace art

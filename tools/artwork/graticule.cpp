@@ -11,7 +11,7 @@ namespace {
 constexpr int kCentreX = 88, kCentreY = 80;
 constexpr int kFullScale = 60;    // 100%
 constexpr int kHalfScale = 30;    // 50%
-constexpr int kVerticalReach = 70;
+constexpr int kVerticalReach = 66;
 constexpr int kHorizontalReach = 84;
 constexpr int kDiagonalReach = 54;
 constexpr int kTickHalf = 3;
@@ -38,8 +38,8 @@ void drawAxes(cairo_t* cr) {
 void drawTick(cairo_t* cr, int distance, const char* text) {
     for (int y : {kCentreY - distance, kCentreY + distance}) {
         horizontalLine(cr, kCentreX - kTickHalf, kCentreX + kTickHalf + 1, y, palette::kGraticule);
-        drawText(cr, style::kGraticuleLabel, text, kCentreX + kTickHalf + kTickLabelGap,
-                 y + style::kGraticuleLabel.size / 3);
+        drawTextFrom(cr, style::kGraticuleLabel, text, kCentreX + kTickHalf + kTickLabelGap,
+                     y + 0.5);
     }
 }
 

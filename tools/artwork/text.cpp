@@ -95,9 +95,13 @@ void drawText(cairo_t* cr, const TextStyle& style, const std::string& text, doub
 
 void drawTextCentred(cairo_t* cr, const TextStyle& style, const std::string& text, double cx,
                      double cy) {
-    double width = textWidth(cr, style, text);
-    double baseline = cy + capitalHeight(cr) / 2.0;
-    drawText(cr, style, text, cx - width / 2.0, baseline);
+    drawTextFrom(cr, style, text, cx - textWidth(cr, style, text) / 2.0, cy);
+}
+
+void drawTextFrom(cairo_t* cr, const TextStyle& style, const std::string& text, double x,
+                  double cy) {
+    applyStyle(cr, style);
+    drawText(cr, style, text, x, cy + capitalHeight(cr) / 2.0);
 }
 
 }  // namespace art

@@ -35,4 +35,8 @@ void drawText(cairo_t* cr, const TextStyle& style, const std::string& text, doub
 void drawTextCentred(cairo_t* cr, const TextStyle& style, const std::string& text, double cx,
                      double cy);
 
+// Draws text starting at x, centred vertically on cy like drawTextCentred.
+void drawTextFrom(cairo_t* cr, const TextStyle& style, const std::string& text, double x,
+                  double cy);
+
 }  // namespace art

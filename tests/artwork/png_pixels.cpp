@@ -29,6 +29,20 @@ Rgba unpremultiply(uint32_t argb) {
     return {straight(r), straight(g), straight(b), a};
 }
 
+// A copy of the image in the 32-bit ARGB format, whatever format it was read in.
+cairo_surface_t* asArgb32(cairo_surface_t* surface) {
+    cairo_surface_t* argb = cairo_image_surface_create(
+        CAIRO_FORMAT_ARGB32, cairo_image_surface_get_width(surface),
+        cairo_image_surface_get_height(surface));
+    cairo_t* cr = cairo_create(argb);
+    cairo_set_operator(cr, CAIRO_OPERATOR_SOURCE);
+    cairo_set_source_surface(cr, surface, 0, 0);
+    cairo_paint(cr);
+    cairo_destroy(cr);
+    cairo_surface_flush(argb);
+    return argb;
+}
+
 }  // namespace
 
 Pixels Pixels::fromFile(const std::string& path) {
@@ -49,23 +63,14 @@ Pixels Pixels::fromBytes(const unsigned char* data, size_t size) {
 Pixels Pixels::fromSurface(cairo_surface_t* surface) {
     Pixels p;
     if (cairo_surface_status(surface) != CAIRO_STATUS_SUCCESS) return p;
-    cairo_surface_t* argb = cairo_image_surface_create(
-        CAIRO_FORMAT_ARGB32, cairo_image_surface_get_width(surface),
-        cairo_image_surface_get_height(surface));
-    cairo_t* cr = cairo_create(argb);
-    cairo_set_operator(cr, CAIRO_OPERATOR_SOURCE);
-    cairo_set_source_surface(cr, surface, 0, 0);
-    cairo_paint(cr);
-    cairo_destroy(cr);
-    cairo_surface_flush(argb);
-    int w = cairo_image_surface_get_width(argb), h = cairo_image_surface_get_height(argb);
+    cairo_surface_t* argb = asArgb32(surface);
+    p.width_ = cairo_image_surface_get_width(argb);
+    p.height_ = cairo_image_surface_get_height(argb);
     int stride = cairo_image_surface_get_stride(argb);
     const unsigned char* data = cairo_image_surface_get_data(argb);
-    p.width_ = w;
-    p.height_ = h;
-    p.pixels_.reserve(static_cast<size_t>(w) * h);
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x) {
+    p.pixels_.reserve(static_cast<size_t>(p.width_) * p.height_);
+    for (int y = 0; y < p.height_; ++y)
+        for (int x = 0; x < p.width_; ++x) {
             uint32_t v;
             std::memcpy(&v, data + static_cast<size_t>(y) * stride + 4 * x, 4);
             p.pixels_.push_back(unpremultiply(v));

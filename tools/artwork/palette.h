@@ -40,7 +40,6 @@ constexpr Colour kCapTop = rgb(252, 253, 254);
 constexpr Colour kCapBottom = rgb(196, 205, 213);
 constexpr Colour kCapRim = rgb(62, 70, 80);
 constexpr Colour kCapIndex = rgb(34, 39, 46);
-constexpr Colour kCapDropShadow = withAlpha(rgb(20, 26, 32), 0.28);
 
 // Meter strips.
 constexpr Colour kMeterTrack = rgb(43, 50, 59);
@@ -69,7 +68,6 @@ constexpr Colour kHeaderInk = rgb(178, 189, 199);
 
 // Inks for texts drawn into the images.
 constexpr Colour kTitleInk = rgb(36, 36, 32);
-constexpr Colour kSubtitleInk = rgb(96, 106, 117);
 
 // Preset bar strip and its name field (the field's colour is also the
 // editor's back colour of the name text, so both agree).

@@ -13,18 +13,8 @@
 namespace gui {
 namespace {
 
-// Replaces a rendering property of a resolved pattern.
-void forceBool(FcPattern* pattern, const char* object, FcBool value) {
-    FcPatternDel(pattern, object);
-    FcPatternAddBool(pattern, object, value);
-}
-
-void forceInteger(FcPattern* pattern, const char* object, int value) {
-    FcPatternDel(pattern, object);
-    FcPatternAddInteger(pattern, object, value);
-}
-
-cairo_font_face_t* resolveFace(const char* family, int32_t style) {
+// The font file and face index fontconfig chooses for the family and style.
+bool matchFontFile(const char* family, int32_t style, std::string& file, int& index) {
     FcPattern* request = FcPatternCreate();
     FcPatternAddString(request, FC_FAMILY, reinterpret_cast<const FcChar8*>(family));
     FcPatternAddInteger(request, FC_WEIGHT,
@@ -36,25 +26,34 @@ cairo_font_face_t* resolveFace(const char* family, int32_t style) {
     FcResult result = FcResultNoMatch;
     FcPattern* match = FcFontMatch(nullptr, request, &result);
     FcPatternDestroy(request);
-    if (!match) return cairo_toy_font_face_create(family, CAIRO_FONT_SLANT_NORMAL,
-                                                  CAIRO_FONT_WEIGHT_NORMAL);
-
-    forceBool(match, FC_ANTIALIAS, FcTrue);
-    forceBool(match, FC_HINTING, FcTrue);
-    forceBool(match, FC_AUTOHINT, FcFalse);
-    forceBool(match, FC_EMBEDDED_BITMAP, FcFalse);
-    forceInteger(match, FC_HINT_STYLE, FC_HINT_FULL);
-    forceInteger(match, FC_RGBA, FC_RGBA_NONE);
-    forceInteger(match, FC_LCD_FILTER, FC_LCD_NONE);
-    cairo_font_face_t* face = cairo_ft_font_face_create_for_pattern(match);
-    FcPatternDestroy(match);  // the face keeps its own reference
-    return face;
+    if (!match) return false;
+    FcChar8* path = nullptr;
+    const bool found = FcPatternGetString(match, FC_FILE, 0, &path) == FcResultMatch && path;
+    if (found) file = reinterpret_cast<const char*>(path);
+    if (FcPatternGetInteger(match, FC_INDEX, 0, &index) != FcResultMatch) index = 0;
+    FcPatternDestroy(match);
+    return found;
 }
 
 struct FaceCache {
     std::mutex mutex;
+    FT_Library library = nullptr;
     std::map<std::pair<std::string, int32_t>, cairo_font_face_t*> faces;
 };
+
+// Only the font file comes from fontconfig; the rendering options are the
+// fixed ones, whatever the machine's fontconfig settings say.
+cairo_font_face_t* resolveFace(FaceCache& cache, const char* family, int32_t style) {
+    std::string file;
+    int index = 0;
+    FT_Face face = nullptr;
+    if (!cache.library && FT_Init_FreeType(&cache.library) != 0) cache.library = nullptr;
+    if (!cache.library || !matchFontFile(family, style, file, index) ||
+        FT_New_Face(cache.library, file.c_str(), index, &face) != 0)
+        return cairo_toy_font_face_create(family, CAIRO_FONT_SLANT_NORMAL,
+                                          CAIRO_FONT_WEIGHT_NORMAL);
+    return cairo_ft_font_face_create_for_ft_face(face, FT_LOAD_NO_AUTOHINT);
+}
 
 FaceCache& cache() {
     static FaceCache* instance = new FaceCache;  // kept until the process ends
@@ -68,7 +67,7 @@ cairo_font_face_t* fontFaceFor(const char* family, int32_t style) {
     FaceCache& faces = cache();
     std::lock_guard<std::mutex> lock(faces.mutex);
     cairo_font_face_t*& face = faces.faces[{family ? family : "", faceStyle}];
-    if (!face) face = resolveFace(family ? family : "", faceStyle);
+    if (!face) face = resolveFace(faces, family ? family : "", faceStyle);
     return face;
 }
 

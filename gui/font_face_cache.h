@@ -1,8 +1,8 @@
-// Cairo font faces for family names, resolved once through fontconfig and
-// kept for the life of the library. Every face carries fixed rendering
-// options (grey antialiasing, full hinting of the font's own instructions,
-// no subpixel order), so text renders the same whatever the machine's
-// fontconfig settings are.
+// Cairo font faces for family names, kept for the life of the library.
+// fontconfig only picks the font file; the rendering options are fixed (grey
+// antialiasing, full hinting by the font's own instructions, no subpixel
+// order), so text renders the same whatever the machine's fontconfig
+// settings are.
 #pragma once
 
 #include <cairo.h>

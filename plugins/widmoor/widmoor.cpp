@@ -2,15 +2,10 @@
 
 #include "dsp/switch_state.h"
 #include "host/aeff_editor.h"
-#include "host/entry.h"
 #include "host/identity.h"
 #include "platform/denormals.h"
 
 using namespace widmoor;
-
-AudioEffect* createEffectInstance(audioMasterCallback audioMaster) {
-    return createEffect<AComb>(audioMaster);
-}
 
 AComb::AComb(audioMasterCallback audioMaster)
     : CPresetSystemEffect(audioMaster, kNumPrograms, kNumParams), engine(getSampleRate()) {

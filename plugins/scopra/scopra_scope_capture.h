@@ -32,8 +32,8 @@ public:
     // has not been taken.
     int32_t beginWriting() const { return writeIndex_.load(std::memory_order_acquire); }
     // Fills position `index` (>= 0) and moves on to the next one.
-    void put(int32_t& index, double x, double y) {
-        points_[index] = ScopePoint{x, y};
+    void put(int32_t& index, const ScopePoint& point) {
+        points_[index] = point;
         --index;
     }
     // Publishes the points written since beginWriting returned `startIndex`.

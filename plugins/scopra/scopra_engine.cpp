@@ -21,9 +21,8 @@ constexpr double kMeanSquareFallSeconds = 0.6;
 constexpr double kAutoFallRatio = 1.0 / 16.0;
 constexpr double kAutoFallSeconds = 0.6;
 constexpr double kHoldSeconds = 4.0;
-// At absurd sample rates the hold is cut short where a 32-bit float stops
-// counting whole samples.
-constexpr double kMaxHoldSamples = 16777214.0;
+// Keeps the 32-bit hold count far from overflow at absurd sample rates.
+constexpr double kMaxHoldSamples = 1e9;
 
 constexpr double kPlotPixelsPerUnit = 31.0;  // times scopeGain
 constexpr float kScopeLeftPixels = -85.0f;

@@ -106,8 +106,8 @@ private:
     ResetGate gate_;
     Mutex consumerLock_;  // serialises the consumer side among its threads
     std::atomic<float> sampleRate_{44100.0f};
-    float cachedSampleRate_ = 0.0f;  // audio thread only
-    RateConstants cachedRate_;
+    float cachedSampleRate_ = 44100.0f;  // audio thread only
+    RateConstants cachedRate_ = rateConstantsFor(44100.0);
 };
 
 }  // namespace scopra

@@ -271,6 +271,16 @@ TYPED_TEST(ScopraMeasurement, SuspendClearsEverythingResumeKeepsFollowersAndInde
     EXPECT_EQ(this->engine.scopeWriteIndex(), 511);
 }
 
+TYPED_TEST(ScopraMeasurement, RateOfZeroMeasuresAsTheDefaultRate) {
+    ScopraEngine fresh;
+    fresh.setSampleRate(0.0f);  // a host that has not told its rate yet
+    feedConstant<TypeParam>(fresh, 1, 1.0, 0.0);
+    feedConstant<TypeParam>(fresh, 66150, 0.0, 0.0);  // 1.5 s at 44.1 kHz
+    EXPECT_EQ(fresh.scopeWriteIndex(), -1);            // every second pair
+    EXPECT_NEAR(fresh.readings().peak[scopra::kLeft], 1.0 / 16, 1e-4);
+    EXPECT_EQ(fresh.readings().heldPeak[0], 1.0f);     // still inside its 4 s
+}
+
 TEST(ScopraRateConstants, CaptureFactorAndCoefficientsFollowTheSampleRate) {
     struct Case {
         double rate;
@@ -292,11 +302,11 @@ TEST(ScopraRateConstants, CaptureFactorAndCoefficientsFollowTheSampleRate) {
     EXPECT_GT(zero.peakCoeff, 0.0);
     EXPECT_LT(zero.peakCoeff, 1.0);
     EXPECT_EQ(zero.captureFactor, 1);
-    // At absurd rates the hold ends where a float still counts every sample.
-    const scopra::RateConstants fast = scopra::rateConstantsFor(5e6);
-    EXPECT_LT(fast.holdLimitSamples, 4 * 5e6);
-    EXPECT_EQ(static_cast<float>(fast.holdResetCount) - 1.0f,
-              static_cast<float>(fast.holdResetCount - 1));
+    // Where a float no longer holds every count, the drop still waits until
+    // the count as a float exceeds the limit.
+    const scopra::RateConstants fast = scopra::rateConstantsFor(5000001.0);
+    EXPECT_GT(static_cast<double>(static_cast<float>(fast.holdResetCount)), 20000004.0);
+    EXPECT_LE(static_cast<double>(static_cast<float>(fast.holdResetCount - 1)), 20000004.0);
 }
 
 }  // namespace

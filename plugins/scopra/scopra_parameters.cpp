@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "dsp/switch_state.h"
+#include "host/audio_effect.h"
 #include "host/fixed_decimals.h"
 
 namespace scopra {
@@ -25,25 +26,28 @@ void levelDisplay(float v, char* text) {
 
 }  // namespace
 
+// The host's text buffers hold kVstMaxParamStrLen bytes: longer texts are
+// cut there (the labels lose only trailing blanks).
 void parameterName(VstInt32 index, char* text) {
-    if (knownParameter(index)) std::strcpy(text, kNames[index]);
+    if (knownParameter(index)) copyVstString(text, kNames[index], kVstMaxParamStrLen);
 }
 
 void parameterLabel(VstInt32 index, char* text) {
-    if (knownParameter(index)) std::strcpy(text, kLabels[index]);
+    if (knownParameter(index)) copyVstString(text, kLabels[index], kVstMaxParamStrLen);
 }
 
 void parameterDisplay(VstInt32 index, float v, char* text) {
     if (!knownParameter(index)) return;
-    text[0] = 0;  // a value out of the formatter's range shows as an empty text
+    char display[32] = "";  // a value out of the formatter's range shows as an empty text
     const bool on = isOn(switchState(v));
     switch (index) {
-        case kParamLevel: levelDisplay(v, text); break;
+        case kParamLevel: levelDisplay(v, display); break;
         case kParamAuto:
-        case kParamHold: std::strcpy(text, on ? "On" : "Off"); break;
-        case kParamMode: std::strcpy(text, on ? "SM" : "LR"); break;
+        case kParamHold: std::strcpy(display, on ? "On" : "Off"); break;
+        case kParamMode: std::strcpy(display, on ? "SM" : "LR"); break;
         default: break;
     }
+    copyVstString(text, display, kVstMaxParamStrLen);
 }
 
 }  // namespace scopra

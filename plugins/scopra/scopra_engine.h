@@ -10,6 +10,12 @@
 // resets (suspendReset(), resumeReset(), clearCapture()) may come from any
 // other thread: they wait for the block in progress and make the audio thread
 // leave the measurement of a block out rather than wait for them.
+//
+// The editor's idle: takeBurst() into its own array of 512 points (true when
+// a full burst was waiting; the next burst starts at once), readings() for
+// the meters and held peaks, setDisplayValues() with what it shows. Its
+// clears of the goniometer call clearCapture(); opening it calls the
+// effect's suspend() and resume().
 #pragma once
 
 #include <atomic>

@@ -1,9 +1,11 @@
 #include "plugins/solvane/solvane.h"
 
 #include "dsp/switch_state.h"
+#include "editor/editor_requests.h"
 #include "host/aeff_editor.h"
 #include "host/identity.h"
 #include "platform/denormals.h"
+#include "plugins/solvane/solvane_editor.h"
 
 using namespace solvane;
 
@@ -15,10 +17,21 @@ Solvane::Solvane(audioMasterCallback audioMaster)
     canProcessReplacing(true);
     canDoubleReplacing(true);
     for (int k = 0; k < kNumParams; ++k) values[k].store(kInitialValues[k]);
+    new solvane::ADEditor(this);  // attaches itself; the effect owns it from here
     updateBlockSize();
     initFactoryPrograms();
     loadDefaults();
     selectProgram(0);
+}
+
+Solvane::~Solvane() {
+    if (editor) editor->close();
+}
+
+VstIntPtr Solvane::dispatcher(VstInt32 opcode, VstInt32 index, VstIntPtr value, void* ptr,
+                              float opt) {
+    if (opcode == effVendorSpecific) return answerVendorRequest(editor, index, value, ptr);
+    return CPresetSystemEffect::dispatcher(opcode, index, value, ptr, opt);
 }
 
 void Solvane::initFactoryPrograms() {

@@ -1,0 +1,136 @@
+#include "editor/ad_editor_base.h"
+
+#include "editor/idle_timer.h"
+#include "editor/my_frame.h"
+#include "host/audio_effect.h"
+
+ADEditorBase::ADEditorBase(AudioEffect* effect, const gui::ResourceTable& resources)
+    : AEffGUIEditor(effect),
+      background_(new CBitmap(resources, kBackgroundId)),
+      layoutBitmaps_(resources) {
+    rect_.top = 0;
+    rect_.left = 0;
+    rect_.bottom = static_cast<VstInt16>(background_->getHeight());
+    rect_.right = static_cast<VstInt16>(background_->getWidth());
+    if (effect) effect->setEditor(this);
+}
+
+ADEditorBase::~ADEditorBase() {
+    tearDownFace(false);
+    background_->forget();
+}
+
+bool ADEditorBase::open(void* parentWindow) {
+    close();  // a host that opens twice gets a fresh face
+    AEffGUIEditor::open(parentWindow);
+    GuiLock lock(guiMutex());
+    // Changes recorded from here on are applied by the first idle; the face
+    // reads every value afresh now.
+    changedParameters_.store(0, std::memory_order_relaxed);
+    meterResetRequested_.store(false, std::memory_order_relaxed);
+
+    const CRect size(rect_.left, rect_.top, rect_.left + background_->getWidth(),
+                     rect_.top + background_->getHeight());
+    frame = new MyFrame(size, parentWindow, this);
+    frame->setBackground(background_);
+    buildFace();
+    openPresetBar();
+    // The first picture is drawn here, on the host's thread, so that the
+    // window has it at once and the drawing state starts on this thread.
+    frame->idle();
+    idleTimer_ = std::make_unique<IdleTimer>(frame);
+    return true;
+}
+
+void ADEditorBase::close() {
+    tearDownFace(true);
+    AEffGUIEditor::close();
+}
+
+void ADEditorBase::tearDownFace(bool withHooks) {
+    CFrame* closing = nullptr;
+    {
+        GuiLock lock(guiMutex());
+        if (withHooks && frame) closePresetBar();
+        idleTimer_.reset();
+        closing = frame;
+    }
+    if (!closing) return;
+    // The window's thread takes the GUI lock for each of its calls, so it is
+    // stopped and joined without holding the lock.
+    closing->attachWindow(nullptr);
+
+    GuiLock lock(guiMutex());
+    if (withHooks) clearFace();
+    about_ = nullptr;
+    frame->close();
+    frame = nullptr;
+    layoutBitmaps_.releaseAll();
+    fonts_.clear();
+}
+
+void ADEditorBase::idle() {
+    GuiLock lock(guiMutex());
+    if (!frame) return;
+    applyRecordedChanges();
+    if (!isAboutShown()) followMeters();
+    AEffGUIEditor::idle();
+}
+
+void ADEditorBase::doIdleStuff() {
+    if (idleTimer_) idleTimer_->fire();
+}
+
+void ADEditorBase::applyRecordedChanges() {
+    const uint32_t changed = changedParameters_.exchange(0, std::memory_order_acquire);
+    for (VstInt32 index = 0; index < kMaxTrackedParameters; ++index)
+        if (changed & (1u << index)) refreshParameter(index);
+    if (meterResetRequested_.exchange(false, std::memory_order_acquire)) restMeters();
+}
+
+void ADEditorBase::valueChanged(CControl* control) {
+    if (!control) return;
+    presetBarValueChanged(control);
+    const int32_t tag = control->getTag();
+    if (!isParameterIndex(tag)) return;
+    effect_->setParameterAutomated(tag, control->getValue());
+    control->setDirty(true);
+}
+
+void ADEditorBase::parameterChanged(VstInt32 index, float /*value*/) {
+    if (index < 0 || index >= kMaxTrackedParameters) return;
+    changedParameters_.fetch_or(1u << index, std::memory_order_release);
+}
+
+void ADEditorBase::resetMeters() { meterResetRequested_.store(true, std::memory_order_release); }
+
+bool ADEditorBase::writeSnapshot(const char* path) {
+    GuiLock lock(guiMutex());
+    if (!frame || !path) return false;
+    applyRecordedChanges();
+    if (!isAboutShown()) followMeters();
+    frame->invalid();
+    frame->idle();
+    return frame->writePng(path);
+}
+
+bool ADEditorBase::hasFrame() {
+    GuiLock lock(guiMutex());
+    return frame != nullptr;
+}
+
+bool ADEditorBase::isAboutShown() {
+    GuiLock lock(guiMutex());
+    return about_ && about_->isShown();
+}
+
+void ADEditorBase::addView(CView* view) {
+    if (frame && view) frame->addView(view);
+}
+
+void ADEditorBase::addAbout(const AboutPlacement& placement) {
+    about_ = new CAbout(placement.clickArea.rect(), this, placement.tag,
+                        getLayoutBitmap(placement.bitmapId), placement.displayArea.rect(),
+                        placement.imageSource.point(), placement.textOrigin.point());
+    addView(about_);
+}

@@ -1,0 +1,110 @@
+// What the editors of all four plug-ins share: the lifecycle of the face
+// (open, close, idle), the value exchange with the effect and the threads
+// that meet in it. Each plug-in's ADEditor derives from this base (the
+// preset-bar editor base slots in between for the plug-ins that have one) and
+// fills in its face through the protected hooks.
+//
+// Threads and locks. The host calls open, close, idle and getRect from its
+// GUI thread; the frame's window calls events and idle ticks from its own
+// thread; the effect calls parameterChanged and resetMeters from any thread,
+// the audio thread included. Everything that touches the frame and its views
+// holds the GUI lock of AEffGUIEditor. parameterChanged and resetMeters take
+// no lock and never touch a view: they record what changed in atomics, and
+// the next idle (within one idle period) refreshes the controls from the
+// effect. close() first destroys the window and joins its thread without
+// holding the lock, then tears the face down under it.
+#pragma once
+
+#include <atomic>
+#include <cstdint>
+#include <memory>
+
+#include "editor/about.h"
+#include "editor/editor_fonts.h"
+#include "editor/layout_bitmaps.h"
+#include "gui/aeff_gui_editor.h"
+#include "gui/control_listener.h"
+#include "gui/resources.h"
+
+class IdleTimer;
+
+class ADEditorBase : public AEffGUIEditor, public CControlListener {
+public:
+    static constexpr int kBackgroundId = 128;
+    // Parameter indices whose changes the editor can track.
+    static constexpr VstInt32 kMaxTrackedParameters = 32;
+
+    // Loads the background bitmap, sizes the editor rectangle from it and
+    // attaches the editor to `effect`, which owns it from then on.
+    ADEditorBase(AudioEffect* effect, const gui::ResourceTable& resources);
+    // Tears down a face that is still open (without the face's hooks: a face
+    // closes itself in its own destructor, see close()).
+    ~ADEditorBase() override;
+
+    // Builds the face into a window inside `parentWindow` (an X11 window id),
+    // or headless when there is none or it cannot be used. Always true.
+    bool open(void* parentWindow) override;
+    // Safe to call when closed. Every face calls it from its destructor, so
+    // that no idle reaches a face that is being destroyed.
+    void close() override;
+    // Applies recorded parameter changes and meter resets, moves the meters
+    // unless the about screen is shown, and redraws what is dirty.
+    void idle() override;
+    // An idle tick of the frame's window: passed to the idle timer.
+    void doIdleStuff() override;
+    // A gesture on a control: tags of parameters go to the effect as
+    // automated changes; other tags (preset bar, about) are ignored here.
+    void valueChanged(CControl* control) override;
+    // Any thread: records `index` for the next idle; `value` is not used
+    // (the idle reads the effect's own value).
+    void parameterChanged(VstInt32 index, float value) override;
+    // Any thread: the meters go to their rest position on the next idle.
+    void resetMeters() override;
+
+    // Brings the face up to date, draws all of it and writes it as a PNG
+    // image to `path`; false when the editor is closed or writing fails.
+    bool writeSnapshot(const char* path);
+    bool hasFrame();
+    bool isAboutShown();
+
+protected:
+    // The face, all called under the GUI lock with the frame present.
+    // Creates the face's views in order and adds them to the frame (addView).
+    virtual void buildFace() = 0;
+    // Forgets the face's view pointers; the frame releases the views.
+    virtual void clearFace() = 0;
+    // Shows the effect's current value of parameter `index` on its controls.
+    virtual void refreshParameter(VstInt32 index) = 0;
+    // Sets the level meters from the effect's published meter values.
+    virtual void followMeters() {}
+    // Puts the level meters at their rest position.
+    virtual void restMeters() {}
+
+    // The preset bar's steps, empty without one: after the face is built,
+    // first in close, and first for every control that reports a gesture.
+    virtual void openPresetBar() {}
+    virtual void closePresetBar() {}
+    virtual void presetBarValueChanged(CControl* /*control*/) {}
+
+    // For the hooks.
+    CBitmap* getBackgroundBitmap() const { return background_; }
+    CBitmap* getLayoutBitmap(int resourceId) { return layoutBitmaps_.get(resourceId); }
+    // The editor's own copy of a standard font (see EditorFonts).
+    CFontRef getFont(CFontRef standard) { return fonts_.get(standard); }
+    // Adds `view` to the frame, which takes over the caller's reference.
+    void addView(CView* view);
+    // Adds the about control, last of the face so that it lies on top.
+    void addAbout(const AboutPlacement& placement);
+
+private:
+    void applyRecordedChanges();
+    void tearDownFace(bool withHooks);
+
+    CBitmap* background_;  // one reference, for the editor's whole life
+    LayoutBitmaps layoutBitmaps_;
+    EditorFonts fonts_;
+    CAbout* about_ = nullptr;
+    std::unique_ptr<IdleTimer> idleTimer_;
+    std::atomic<uint32_t> changedParameters_{0};
+    std::atomic<bool> meterResetRequested_{false};
+};

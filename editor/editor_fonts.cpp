@@ -1,0 +1,17 @@
+#include "editor/editor_fonts.h"
+
+SharedPointer<CFontDesc> copyOfFont(CFontRef standard) {
+    if (!standard) return {};
+    auto* copy = new CFontDesc(standard->getName(), standard->getSize(), standard->getStyle());
+    SharedPointer<CFontDesc> held(copy);
+    copy->forget();  // the pointer's reference is the only one
+    return held;
+}
+
+CFontRef EditorFonts::get(CFontRef standard) {
+    if (!standard) return nullptr;
+    for (const auto& [original, copy] : copies_)
+        if (original == standard) return copy.get();
+    copies_.emplace_back(standard, copyOfFont(standard));
+    return copies_.back().second.get();
+}

@@ -1,0 +1,46 @@
+// solvane's editor: the face of the stereo image controller. Five sliders
+// with their read-outs, four switches, the mid/side and left/right meters,
+// the labels and the about screen; everything else is the shared editor base.
+#pragma once
+
+#include "editor/ad_editor_base.h"
+#include "plugins/solvane/solvane_parameters.h"
+
+class CHorizontalSlider;
+class COnOffButton;
+class CParamDisplay;
+class CVuMeter1;
+class Solvane;
+
+namespace solvane {
+
+class ADEditor : public ADEditorBase {
+public:
+    explicit ADEditor(Solvane* effect);
+    ~ADEditor() override;
+
+protected:
+    void buildFace() override;
+    void clearFace() override;
+    void refreshParameter(VstInt32 index) override;
+    void followMeters() override;
+    void restMeters() override;
+
+private:
+    void addLabels();
+    void addMeter(int meter);
+    void addSliderRow(int row);
+    void addSwitches();
+    // The value parameter `index`'s display shows (see the layout's read-outs).
+    float displayValue(VstInt32 index) const;
+
+    Solvane* solvane;
+    CHorizontalSlider* sliders[kCenterPos + 1] = {};
+    CParamDisplay* displays[kCenterPos + 1] = {};
+    COnOffButton* switches[kNumParams] = {};  // indices kProcess..kInvertRight
+    CVuMeter1* meters[2] = {};
+    static constexpr int kLabelCount = 9;
+    CParamDisplay* labels[kLabelCount] = {};
+};
+
+}  // namespace solvane

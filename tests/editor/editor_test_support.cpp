@@ -61,7 +61,7 @@ CView* viewWithRect(CFrame* frame, const CRect& rect) {
     return nullptr;
 }
 
-std::string textOf(CControl* display) {
+std::string textOf(CView* display) {
     auto* shown = dynamic_cast<CParamDisplay*>(display);
     if (!shown) return "<not a display>";
     char text[CParamDisplay::kTextCapacity];

@@ -45,7 +45,7 @@ CControl* controlWithTag(CFrame* frame, const char* type, int32_t tag);
 // The view whose rectangle is `rect`, or null.
 CView* viewWithRect(CFrame* frame, const CRect& rect);
 // The text a parameter display shows now.
-std::string textOf(CControl* display);
+std::string textOf(CView* display);
 
 // Pixels of `area` of an image, row by row.
 std::vector<uint32_t> pixelsOf(const gui::PixelView& image, const CRect& area);

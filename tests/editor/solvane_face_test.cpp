@@ -72,7 +72,7 @@ protected:
     }
 
     std::string readOut(int parameter) {
-        return textOf(dynamic_cast<CControl*>(viewWithRect(frame, kReadOuts[parameter])));
+        return textOf(viewWithRect(frame, kReadOuts[parameter]));
     }
     CControl* slider(int tag) { return controlWithTag(frame, "CHorizontalSlider", tag); }
     CControl* switchOf(int tag) { return controlWithTag(frame, "COnOffButton", tag); }

@@ -1,0 +1,316 @@
+// solvane's editor in a real X11 window, driven only through the binary
+// interface as a host drives it: solvane.so loaded with dlopen, a host-like
+// parent window, real pointer input through XTEST. Skips without a display;
+// run under xvfb-run -a -s "-screen 0 1024x768x24".
+#include <cairo.h>
+#include <dlfcn.h>
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <condition_variable>
+#include <cstdio>
+#include <functional>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "editor/editor_requests.h"
+#include "host/vst2.h"
+#include "tests/gui_x11/test_display.h"
+
+using gui::x11::test::TestDisplay;
+
+namespace {
+
+constexpr int kFaceWidth = 302;
+constexpr int kFaceHeight = 343;
+constexpr uint8_t kLeftButton = 1;
+constexpr uint32_t kColourBits = 0x00ffffffu;
+constexpr auto kPatience = std::chrono::seconds(5);
+constexpr auto kPoll = std::chrono::milliseconds(20);
+
+struct Call {
+    VstInt32 opcode;
+    VstInt32 index;
+    float opt;
+};
+
+// The host side: records every callback under a lock, since the editor's
+// window thread calls back too.
+class Host {
+public:
+    static VstIntPtr callback(AEffect*, VstInt32 opcode, VstInt32 index, VstIntPtr, void*,
+                              float opt) {
+        if (Host* host = current) {
+            std::lock_guard<std::mutex> lock(host->mutex_);
+            host->calls_.push_back({opcode, index, opt});
+            host->changed_.notify_all();
+        }
+        return opcode == audioMasterVersion ? kVstVersion : 0;
+    }
+
+    // Waits until a recorded call passes `match`.
+    bool waitFor(const std::function<bool(const Call&)>& match) {
+        std::unique_lock<std::mutex> lock(mutex_);
+        return changed_.wait_for(lock, kPatience, [&] {
+            for (const Call& call : calls_)
+                if (match(call)) return true;
+            return false;
+        });
+    }
+    int count(VstInt32 opcode, VstInt32 index) {
+        std::lock_guard<std::mutex> lock(mutex_);
+        int n = 0;
+        for (const Call& call : calls_) n += call.opcode == opcode && call.index == index;
+        return n;
+    }
+
+    void clear() {
+        std::lock_guard<std::mutex> lock(mutex_);
+        calls_.clear();
+    }
+    static Host* current;
+
+private:
+    std::mutex mutex_;
+    std::condition_variable changed_;
+    std::vector<Call> calls_;
+};
+
+Host* Host::current = nullptr;
+
+// One effect of solvane.so.
+class Plugin {
+public:
+    Plugin() {
+        library_ = dlopen(KV_PLUGIN_DIR "/solvane.so", RTLD_NOW | RTLD_LOCAL);
+        if (!library_) return;
+        auto entry = reinterpret_cast<AEffect* (*)(audioMasterCallback)>(
+            dlsym(library_, "VSTPluginMain"));
+        if (entry) effect = entry(&Host::callback);
+    }
+    ~Plugin() {
+        if (effect) dispatch(effClose);
+        if (library_) dlclose(library_);
+    }
+    Plugin(const Plugin&) = delete;
+    Plugin& operator=(const Plugin&) = delete;
+
+    VstIntPtr dispatch(VstInt32 opcode, VstInt32 index = 0, VstIntPtr value = 0,
+                       void* ptr = nullptr) {
+        return effect->dispatcher(effect, opcode, index, value, ptr, 0.f);
+    }
+    bool openIn(xcb_window_t parent, VstIntPtr value = 0) {
+        return dispatch(effEditOpen, 0, value,
+                        reinterpret_cast<void*>(static_cast<uintptr_t>(parent))) == 1;
+    }
+    void process(float left, float right, int blocks) {
+        std::vector<float> l(512, left), r(512, right), out(1024);
+        float* inputs[] = {l.data(), r.data()};
+        float* outputs[] = {out.data(), out.data() + 512};
+        for (int k = 0; k < blocks; ++k) effect->processReplacing(effect, inputs, outputs, 512);
+    }
+
+    AEffect* effect = nullptr;
+
+private:
+    void* library_ = nullptr;
+};
+
+std::vector<uint32_t> colours(std::vector<uint32_t> pixels) {
+    for (uint32_t& pixel : pixels) pixel &= kColourBits;
+    return pixels;
+}
+
+// The pixels of a PNG file, colours only.
+std::vector<uint32_t> pngColours(const std::string& path, int* width = nullptr) {
+    cairo_surface_t* png = cairo_image_surface_create_from_png(path.c_str());
+    std::vector<uint32_t> pixels;
+    if (cairo_surface_status(png) == CAIRO_STATUS_SUCCESS) {
+        cairo_surface_flush(png);
+        const int w = cairo_image_surface_get_width(png);
+        const int h = cairo_image_surface_get_height(png);
+        const int stride = cairo_image_surface_get_stride(png) / 4;
+        const auto* data = reinterpret_cast<const uint32_t*>(cairo_image_surface_get_data(png));
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x) pixels.push_back(data[y * stride + x] & kColourBits);
+        if (width) *width = w;
+    }
+    cairo_surface_destroy(png);
+    return pixels;
+}
+
+class SolvaneWindow : public ::testing::Test {
+protected:
+    void SetUp() override {
+        display = TestDisplay::connect();
+        if (!display) {
+            GTEST_SKIP() << "no X display with the XTEST extension; run under "
+                            "xvfb-run -a -s \"-screen 0 1024x768x24\"";
+        }
+        Host::current = &host;
+        threadsBefore = gui::x11::test::threadCount();
+        parent = display->createParent(0, 0, 400, 400);
+    }
+    void TearDown() override {
+        plugins.clear();
+        Host::current = nullptr;
+    }
+
+    // Made on a thread of its own, as hosts make effects on another thread
+    // than the one that drives the editor.
+    Plugin& makePlugin() {
+        std::thread([this] { plugins.push_back(std::make_unique<Plugin>()); }).join();
+        return *plugins.back();
+    }
+    xcb_window_t editorWindowIn(xcb_window_t window) {
+        const auto children = display->childrenOf(window);
+        return children.empty() ? XCB_NONE : children.back();
+    }
+    std::vector<uint32_t> shown(xcb_window_t window, int x, int y, int w, int h) {
+        return colours(display->readPixels(window, x, y, w, h));
+    }
+    // Waits until `condition` holds, polling.
+    static bool eventually(const std::function<bool()>& condition) {
+        const auto deadline = std::chrono::steady_clock::now() + kPatience;
+        while (!condition()) {
+            if (std::chrono::steady_clock::now() > deadline) return false;
+            std::this_thread::sleep_for(kPoll);
+        }
+        return true;
+    }
+    std::string snapshotPath(const char* name) {
+        return ::testing::TempDir() + "/" + name + ".png";
+    }
+
+    Host host;
+    std::unique_ptr<TestDisplay> display;
+    std::vector<std::unique_ptr<Plugin>> plugins;
+    xcb_window_t parent = XCB_NONE;
+    int threadsBefore = 0;
+};
+
+TEST_F(SolvaneWindow, PointerGesturesReachTheHostAsAutomation) {
+    Plugin& plugin = makePlugin();
+    ASSERT_NE(plugin.effect, nullptr);
+    ASSERT_TRUE(plugin.openIn(parent));
+    const xcb_window_t editor = editorWindowIn(parent);
+    ASSERT_NE(editor, XCB_NONE);
+    host.clear();  // making the effect has its own calls
+
+    display->movePointer(editor, 151, 60);  // the width handle
+    display->pressButton(kLeftButton);
+    display->movePointer(editor, 131, 60);
+    display->movePointer(editor, 111, 60);
+    display->releaseButton(kLeftButton);
+    ASSERT_TRUE(host.waitFor([](const Call& c) { return c.opcode == audioMasterEndEdit; }));
+    EXPECT_TRUE(host.waitFor([](const Call& c) {
+        return c.opcode == audioMasterAutomate && c.index == 0 && c.opt == 0.75f;
+    }));
+    EXPECT_EQ(host.count(audioMasterBeginEdit, 0), 1);
+    EXPECT_EQ(host.count(audioMasterEndEdit, 0), 1);
+    EXPECT_FLOAT_EQ(plugin.effect->getParameter(plugin.effect, 0), 0.75f);
+
+    display->movePointer(editor, 168, 254);  // "-R"
+    display->click(kLeftButton);
+    EXPECT_TRUE(host.waitFor([](const Call& c) {
+        return c.opcode == audioMasterAutomate && c.index == 8 && c.opt == 1.f;
+    }));
+    plugin.dispatch(effEditClose);
+}
+
+TEST_F(SolvaneWindow, MetersMoveWithoutIdleCallsFromTheHost) {
+    Plugin& plugin = makePlugin();
+    ASSERT_TRUE(plugin.openIn(parent));
+    const xcb_window_t editor = editorWindowIn(parent);
+    const std::string art = KV_SOURCE_DIR "/plugins/solvane/art/";
+    int stripWidth = 0;
+    const std::vector<uint32_t> unlit = pngColours(art + "meter_unlit.png", &stripWidth);
+    ASSERT_EQ(stripWidth, 182);
+
+    // No audio yet: once the face is up, the left/right meter rests at its
+    // centre, not all unlit.
+    EXPECT_TRUE(eventually([&] {
+        const std::vector<uint32_t> meter = shown(editor, 60, 121, 182, 15);
+        return !meter.empty() && meter[0] != 0 && meter != unlit;
+    }));
+    plugin.process(0.5f, 0.f, 300);  // left only: the left/right meter drops to its left end
+    EXPECT_TRUE(eventually([&] { return shown(editor, 60, 121, 182, 15) == unlit; }));
+    plugin.dispatch(effEditClose);
+}
+
+TEST_F(SolvaneWindow, TheWindowShowsWhatTheSnapshotRequestWrites) {
+    Plugin& plugin = makePlugin();
+    plugin.effect->setParameter(plugin.effect, 0, 0.8f);
+    plugin.effect->setParameter(plugin.effect, 6, 1.f);
+    ASSERT_TRUE(plugin.openIn(parent));
+    const xcb_window_t editor = editorWindowIn(parent);
+    display->movePointer(parent, 390, 390);  // off the face
+
+    std::string path = snapshotPath("solvane_window");
+    ASSERT_EQ(plugin.dispatch(effVendorSpecific, kSnapshotRequest, 0, path.data()), 1);
+    const std::vector<uint32_t> written = pngColours(path);
+    ASSERT_EQ(written.size(), static_cast<size_t>(kFaceWidth * kFaceHeight));
+    EXPECT_TRUE(eventually([&] { return shown(editor, 0, 0, kFaceWidth, kFaceHeight) == written; }));
+    std::remove(path.c_str());
+    plugin.dispatch(effEditClose);
+}
+
+TEST_F(SolvaneWindow, ClosingAndReopeningLeavesNoWindowOrThreadBehind) {
+    Plugin& plugin = makePlugin();
+    const int threads = gui::x11::test::threadCount();
+    int displayStandIn = 0;
+    for (int round = 0; round < 12; ++round) {
+        // Hosts pass their Display* as the value, or 0.
+        const VstIntPtr value = round % 2 ? reinterpret_cast<VstIntPtr>(&displayStandIn) : 0;
+        ASSERT_TRUE(plugin.openIn(parent, value));
+        ERect* rect = nullptr;
+        ASSERT_EQ(plugin.dispatch(effEditGetRect, 0, 0, &rect), 1);
+        EXPECT_EQ(rect->right, kFaceWidth);
+        ASSERT_NE(editorWindowIn(parent), XCB_NONE) << "round " << round;
+        plugin.dispatch(effEditIdle);
+        plugin.dispatch(effEditClose);
+        display->sync();
+        EXPECT_EQ(editorWindowIn(parent), XCB_NONE) << "round " << round;
+    }
+    EXPECT_TRUE(gui::x11::test::waitForThreadCount(threads));
+}
+
+TEST_F(SolvaneWindow, AParentDestroyedFirstLeavesACleanClose) {
+    Plugin& plugin = makePlugin();
+    const int threads = gui::x11::test::threadCount();
+    const xcb_window_t doomed = display->createParent(420, 0, 320, 360);
+    ASSERT_TRUE(plugin.openIn(doomed));
+    display->destroyWindow(doomed);
+    std::this_thread::sleep_for(std::chrono::milliseconds(150));
+    plugin.process(0.3f, 0.1f, 20);
+    plugin.dispatch(effEditIdle);
+    plugin.dispatch(effEditClose);
+    EXPECT_TRUE(gui::x11::test::waitForThreadCount(threads));
+
+    ASSERT_TRUE(plugin.openIn(parent));  // and it opens again elsewhere
+    EXPECT_NE(editorWindowIn(parent), XCB_NONE);
+    plugin.dispatch(effEditClose);
+}
+
+TEST_F(SolvaneWindow, SeveralEditorsOpenAtOnce) {
+    Plugin& first = makePlugin();
+    Plugin& second = makePlugin();
+    const xcb_window_t otherParent = display->createParent(420, 0, 320, 360);
+    ASSERT_TRUE(first.openIn(parent));
+    ASSERT_TRUE(second.openIn(otherParent));
+    first.process(0.5f, 0.f, 300);   // left only
+    second.process(0.f, 0.5f, 300);  // right only
+    const xcb_window_t a = editorWindowIn(parent);
+    const xcb_window_t b = editorWindowIn(otherParent);
+    // Each window follows its own effect: the left/right meters end apart.
+    EXPECT_TRUE(eventually(
+        [&] { return shown(a, 60, 128, 182, 1) != shown(b, 60, 128, 182, 1); }));
+    second.dispatch(effEditClose);
+    first.dispatch(effEditClose);
+    display->destroyWindow(otherParent);
+}
+
+}  // namespace

@@ -2,15 +2,10 @@
 
 #include "dsp/switch_state.h"
 #include "host/aeff_editor.h"
-#include "host/entry.h"
 #include "host/identity.h"
 #include "platform/denormals.h"
 
 using namespace scopra;
-
-AudioEffect* createEffectInstance(audioMasterCallback audioMaster) {
-    return createEffect<Scopra>(audioMaster);
-}
 
 namespace {
 

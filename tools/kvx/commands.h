@@ -9,5 +9,6 @@ namespace kvx {
 int runInfo(const Arguments& args);
 int runRender(const Arguments& args);
 int runDemo(const Arguments& args);
+int runShot(const Arguments& args);
 
 }  // namespace kvx

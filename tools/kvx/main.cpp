@@ -22,6 +22,7 @@ const Command kCommands[] = {
     {"info", "info PLUGIN", kvx::runInfo},
     {"render", "render [options] PLUGIN [IN] OUT", kvx::runRender},
     {"demo", "demo [--rate HZ] OUT", kvx::runDemo},
+    {"shot", "shot PLUGIN OUT.png [--set NAME=V ...]", kvx::runShot},
 };
 
 constexpr const char* kUsageDetails =
@@ -32,6 +33,8 @@ constexpr const char* kUsageDetails =
     "        OUT as a 32-bit float WAV at the input's rate. Without IN it renders\n"
     "        the built-in demo signal. Prints input and output peak and RMS.\n"
     "demo    writes the built-in demo signal (about 6 s of stereo material).\n"
+    "shot    draws the plug-in's editor, without a window, into OUT.png after\n"
+    "        setting the parameters given with --set (our plug-ins only).\n"
     "\n"
     "render options:\n"
     "  --double          process in 64 bits and write a 64-bit float WAV\n"

@@ -95,24 +95,24 @@ template <typename Sample>
 void SolvaneEngine::applyMatrix(const Sample* inL, const Sample* inR, Sample* outL, Sample* outR,
                                 int frames, double gainLeft, double gainRight,
                                 const MatrixFactors& m) {
-    const double w = m.width;
-    const double sL = m.sideLeft, sR = m.sideRight;
-    const double bL = m.balanceLeft, cL = m.centreLeft;
-    const double bR = m.balanceRight, cR = m.centreRight;
+    // The factors are 32-bit values; the 32-bit path computes in its own
+    // arithmetic, so every intermediate is a 32-bit float, and the 64-bit path
+    // computes in double throughout.
+    const Sample w = m.width;
+    const Sample sL = m.sideLeft, sR = m.sideRight;
+    const Sample bL = m.balanceLeft, cL = m.centreLeft;
+    const Sample bR = m.balanceRight, cR = m.centreRight;
     const Sample gainP = Sample(m.swapped ? gainRight : gainLeft);
     const Sample gainQ = Sample(m.swapped ? gainLeft : gainRight);
     const Sample* inP = m.swapped ? inR : inL;
     const Sample* inQ = m.swapped ? inL : inR;
     for (int i = 0; i < frames; ++i) {
-        // A product of two floats and a halved sum are rounded once by the
-        // sample type's own arithmetic; the rest is carried in double and
-        // rounded where the 32-bit path rounds.
         const Sample p = gainP * inP[i];
         const Sample q = gainQ * inQ[i];
         const Sample mid = (p + q) * Sample(0.5);
-        const double side = Sample((double(p) - double(q)) * w);
-        outL[i] = Sample((double(mid) + side * sL * cR) * bL * cL);
-        outR[i] = Sample((double(mid) - side * sR * cL) * bR * cR);
+        const Sample side = (p - q) * w;
+        outL[i] = (mid + side * sL * cR) * bL * cL;
+        outR[i] = (mid - side * sR * cL) * bR * cR;
     }
 }
 

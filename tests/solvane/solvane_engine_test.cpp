@@ -113,33 +113,36 @@ TEST(SolvaneEngine, MatrixMatchesLongDoubleArithmetic) {
     }
 }
 
-// The 32-bit path rounds L', R', M, S, A and B to 32 bits; this reference
-// does the same with each rounding forced through memory, so an optimiser
-// that drops a double-float-double round trip in the engine shows up here.
-float roundedThroughMemory(double x) {
-    volatile float stored = static_cast<float>(x);
-    return stored;
+// The 32-bit path computes in 32-bit arithmetic: L', R', M, S, A and B and
+// every step between them are 32-bit floats. The reference forces each step
+// through memory, so an optimiser that kept a wider intermediate in the
+// engine shows up here.
+float stored(float x) {
+    volatile float value = x;
+    return value;
 }
 
-TEST(SolvaneEngine, FloatPathRoundsEachIntermediateExactly) {
+TEST(SolvaneEngine, FloatPathRoundsEveryStepToThirtyTwoBits) {
     for (const Settings& s : interestingSettings()) {
         SolvaneEngine engine;
         apply(engine, s);
         Block<float> block(256, 11);
         block.run(engine);
         const auto& c = engine.controls;
-        const double g = c.gain.load();
-        const double w = c.width.load(), bl = c.balanceLeft.load(), br = c.balanceRight.load();
-        const double sl = c.sideLeft.load(), sr = c.sideRight.load();
-        const double cl = c.centreLeft.load(), cr = c.centreRight.load();
+        const float g = c.gain.load();
+        const float w = c.width.load(), bl = c.balanceLeft.load(), br = c.balanceRight.load();
+        const float sl = c.sideLeft.load(), sr = c.sideRight.load();
+        const float cl = c.centreLeft.load(), cr = c.centreRight.load();
         for (size_t i = 0; i < block.l.size(); ++i) {
-            double l = roundedThroughMemory((s.invertLeft ? -g : g) * block.l[i]);
-            double r = roundedThroughMemory((s.invertRight ? -g : g) * block.r[i]);
+            float l = stored((s.invertLeft ? -g : g) * block.l[i]);
+            float r = stored((s.invertRight ? -g : g) * block.r[i]);
             if (s.swap) std::swap(l, r);
-            const double mid = roundedThroughMemory((l + r) * 0.5);
-            const double side = roundedThroughMemory((l - r) * w);
-            ASSERT_EQ(block.outL[i], roundedThroughMemory((mid + side * sl * cr) * bl * cl)) << i;
-            ASSERT_EQ(block.outR[i], roundedThroughMemory((mid - side * sr * cl) * br * cr)) << i;
+            const float mid = stored(stored(l + r) * 0.5f);
+            const float side = stored(stored(l - r) * w);
+            const float a = stored(stored(stored(mid + stored(stored(side * sl) * cr)) * bl) * cl);
+            const float b = stored(stored(stored(mid - stored(stored(side * sr) * cl)) * br) * cr);
+            ASSERT_EQ(block.outL[i], a) << i;
+            ASSERT_EQ(block.outR[i], b) << i;
         }
     }
 }

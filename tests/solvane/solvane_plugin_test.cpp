@@ -56,8 +56,8 @@ TEST_F(SolvanePlugin, IdentityAsTheHostReadsIt) {
     EXPECT_EQ(effect->numOutputs, 2);
     EXPECT_EQ(effect->version, 1);
     EXPECT_EQ(effect->initialDelay, 0);
-    EXPECT_EQ(effect->flags, effFlagsCanReplacing | effFlagsCanDoubleReplacing |
-                                 effFlagsProgramChunks);  // no editor yet
+    EXPECT_EQ(effect->flags, effFlagsHasEditor | effFlagsCanReplacing |
+                                 effFlagsCanDoubleReplacing | effFlagsProgramChunks);
     EXPECT_EQ(plugin->text(effGetEffectName), "solvane");
     EXPECT_EQ(plugin->text(effGetProductString), "Solvane");
     EXPECT_EQ(plugin->text(effGetVendorString), "Kavexsound");
@@ -215,7 +215,9 @@ TEST_F(SolvanePlugin, BadInputIsHarmless) {
     EXPECT_EQ(plugin->dispatch(effGetChunk, 0, 0, nullptr), 0);
     EXPECT_EQ(plugin->dispatch(effGetParameterProperties, -1, 0, nullptr), 0);
     EXPECT_EQ(plugin->dispatch(effEditGetRect, 0, 0, nullptr), 0);
-    EXPECT_EQ(plugin->dispatch(effEditOpen, 0, 0, nullptr), 0);
+    // Without a parent window the editor still opens, headless.
+    EXPECT_EQ(plugin->dispatch(effEditOpen, 0, 0, nullptr), 1);
+    EXPECT_EQ(plugin->dispatch(effEditClose), 0);
     EXPECT_EQ(plugin->dispatch(9999, 3, 4, nullptr, 1.0f), 0);
     EXPECT_EQ(plugin->dispatch(effSetProgram, 0, 5), 0);
     EXPECT_EQ(plugin->dispatch(effSetProgram, 0, -1), 0);

@@ -42,7 +42,7 @@ void SolvaneEngine::process(const Sample* const* inputs, Sample* const* outputs,
                             double sampleRateHz) {
     // An empty block only refreshes the readings.
     if (frames > 0) {
-        const double coeff = level_follower::coefficient(sampleRateHz);
+        const double coeff = followerCoeff_.at(sampleRateHz);
         if (load(controls.process) < 0.5f)
             passThrough(inputs, outputs, frames, coeff);
         else

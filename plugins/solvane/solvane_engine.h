@@ -6,6 +6,8 @@
 
 #include <atomic>
 
+#include "dsp/follower_coefficient_cache.h"
+
 namespace solvane {
 
 // Engine values derived from the parameters. Each is a single 32-bit store,
@@ -75,6 +77,7 @@ private:
     void finishBlock();
 
     Followers followers_;
+    FollowerCoefficientCache followerCoeff_;
     std::atomic<float> midSide_{0.0f};
     std::atomic<float> leftRight_{0.0f};
 };

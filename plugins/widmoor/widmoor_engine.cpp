@@ -124,20 +124,12 @@ void WidmoorEngine::suspend(double sampleRateHz) {
 
 void WidmoorEngine::resume(double sampleRateHz) { clear(sampleRateHz); }
 
-double WidmoorEngine::followerCoefficient(double sampleRateHz) {
-    if (sampleRateHz != coeffRateHz_) {
-        coeffRateHz_ = sampleRateHz;
-        coeff_ = level_follower::coefficient(sampleRateHz);
-    }
-    return coeff_;
-}
-
 WidmoorEngine::BlockSettings WidmoorEngine::blockSettings(double sampleRateHz) {
     BlockSettings block;
     block.sign = isOn(load(controls.phase)) ? -1.0 : 1.0;
     block.gain = gainPerDepth(modeOf(load(controls.mode))) * double(load(controls.depthGain));
     block.width = 1.0 + 3.0 * double(load(controls.widthEmphasis));
-    block.coeff = followerCoefficient(sampleRateHz);
+    block.coeff = followerCoeff_.at(sampleRateHz);
     return block;
 }
 

@@ -11,6 +11,7 @@
 #include <cstdint>
 
 #include "dsp/delay_ring.h"
+#include "dsp/follower_coefficient_cache.h"
 
 namespace widmoor {
 
@@ -89,15 +90,12 @@ private:
     void finishBlock();
 
     BlockSettings blockSettings(double sampleRateHz);
-    // The follower coefficient, recomputed only when the rate changes.
-    double followerCoefficient(double sampleRateHz);
     void clear(double sampleRateHz);
 
     Ring ringA_;
     Ring ringB_;
     CombState state_;
-    double coeffRateHz_ = -1.0;
-    double coeff_ = 0.0;
+    FollowerCoefficientCache followerCoeff_;
     std::atomic<int32_t> wholeRateHz_;
     std::atomic<int32_t> delay_{0};
     std::atomic<float> meter_{0.0f};

@@ -299,6 +299,23 @@ bool AudioEffectX::getParameterProperties(VstInt32 index, VstParameterProperties
     return true;
 }
 
+void AudioEffectX::setIdentity(const PluginIdentity& identity) {
+    identity_ = &identity;
+    setUniqueID(identity.uniqueId);
+}
+
+bool AudioEffectX::getEffectName(char* name) {
+    if (!identity_) return false;
+    copyVstString(name, identity_->effectName, kVstMaxEffectNameLen);
+    return true;
+}
+
+bool AudioEffectX::getProductString(char* text) {
+    if (!identity_) return false;
+    copyVstString(text, identity_->productString, kVstMaxProductStrLen);
+    return true;
+}
+
 bool AudioEffectX::getVendorString(char* text) {
     copyVstString(text, kVendorString, kVstMaxVendorStrLen);
     return true;

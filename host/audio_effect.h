@@ -8,6 +8,7 @@
 #include "host/vst2.h"
 
 class AEffEditor;
+struct PluginIdentity;
 
 // How an effect describes one parameter to the host's property query.
 enum class ParameterKind {
@@ -102,8 +103,10 @@ public:
     virtual bool getInputProperties(VstInt32 index, VstPinProperties* properties);
     virtual bool getOutputProperties(VstInt32 index, VstPinProperties* properties);
     virtual bool getParameterProperties(VstInt32 index, VstParameterProperties* properties);
-    virtual bool getEffectName(char* name) = 0;
-    virtual bool getProductString(char* text) = 0;
+    // The plug-in's identity: its unique identifier, effect name and product string.
+    void setIdentity(const PluginIdentity& identity);
+    virtual bool getEffectName(char* name);
+    virtual bool getProductString(char* text);
     virtual bool getVendorString(char* text);
     virtual VstInt32 getVendorVersion();
     virtual VstPlugCategory getPlugCategory() { return kPlugCategMastering; }
@@ -113,6 +116,9 @@ public:
 protected:
     // The kind of parameter `index` (< numParams) for the property query.
     virtual ParameterKind parameterKind(VstInt32 index) const = 0;
+
+private:
+    const PluginIdentity* identity_ = nullptr;
 };
 
 // Copies at most maxLength - 1 characters and always terminates.

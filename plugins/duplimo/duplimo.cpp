@@ -11,7 +11,7 @@ Duplimo::Duplimo(audioMasterCallback audioMaster)
     : CPresetSystemEffect(audioMaster, kNumPrograms, kNumParams), engine(getSampleRate()) {
     setNumInputs(2);
     setNumOutputs(2);
-    setUniqueID(kDuplimoIdentity.uniqueId);
+    setIdentity(kDuplimoIdentity);
     canProcessReplacing(true);
     canDoubleReplacing(true);
     for (int k = 0; k < kNumParams; ++k)
@@ -83,16 +83,6 @@ void Duplimo::getParameterLabel(VstInt32 index, char* text) { parameterLabel(ind
 
 void Duplimo::getParameterDisplay(VstInt32 index, char* text) {
     parameterDisplay(index, getParameter(index), text);
-}
-
-bool Duplimo::getEffectName(char* name) {
-    copyVstString(name, kDuplimoIdentity.effectName, kVstMaxEffectNameLen);
-    return true;
-}
-
-bool Duplimo::getProductString(char* text) {
-    copyVstString(text, kDuplimoIdentity.productString, kVstMaxProductStrLen);
-    return true;
 }
 
 ParameterKind Duplimo::parameterKind(VstInt32 index) const {

@@ -21,7 +21,7 @@ Scopra::Scopra(audioMasterCallback audioMaster)
     : AudioEffectX(audioMaster, kNumPrograms, kNumParams) {
     setNumInputs(2);
     setNumOutputs(2);
-    setUniqueID(kScopraIdentity.uniqueId);
+    setIdentity(kScopraIdentity);
     canProcessReplacing(true);
     canDoubleReplacing(true);
     for (int k = 0; k < kNumParams; ++k) store(values[k], kInitialValues[k]);
@@ -92,16 +92,6 @@ void Scopra::getProgramName(char* name) {
 bool Scopra::getProgramNameIndexed(VstInt32, VstInt32 index, char* text) {
     if (!ProgramBank::known(index)) return false;
     programs.copyName(index, text, kVstMaxProgNameLen);
-    return true;
-}
-
-bool Scopra::getEffectName(char* name) {
-    copyVstString(name, kScopraIdentity.effectName, kVstMaxEffectNameLen);
-    return true;
-}
-
-bool Scopra::getProductString(char* text) {
-    copyVstString(text, kScopraIdentity.productString, kVstMaxProductStrLen);
     return true;
 }
 

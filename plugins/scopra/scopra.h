@@ -33,8 +33,6 @@ public:
     void getProgramName(char* name) override;
     bool getProgramNameIndexed(VstInt32 category, VstInt32 index, char* text) override;
 
-    bool getEffectName(char* name) override;
-    bool getProductString(char* text) override;
 
     // For the editor: the engine value derived from parameter `index`
     // (scopeGain, autoOn, holdOn, modeSM); 0 for an unknown index.

@@ -13,7 +13,7 @@ Solvane::Solvane(audioMasterCallback audioMaster)
     : CPresetSystemEffect(audioMaster, kNumPrograms, kNumParams) {
     setNumInputs(2);
     setNumOutputs(2);
-    setUniqueID(kSolvaneIdentity.uniqueId);
+    setIdentity(kSolvaneIdentity);
     canProcessReplacing(true);
     canDoubleReplacing(true);
     for (int k = 0; k < kNumParams; ++k) values[k].store(kInitialValues[k]);
@@ -96,16 +96,6 @@ void Solvane::getParameterLabel(VstInt32 index, char* text) { parameterLabel(ind
 
 void Solvane::getParameterDisplay(VstInt32 index, char* text) {
     if (index >= 0 && index < kNumParams) parameterDisplay(index, getParameter(index), text);
-}
-
-bool Solvane::getEffectName(char* name) {
-    copyVstString(name, kSolvaneIdentity.effectName, kVstMaxEffectNameLen);
-    return true;
-}
-
-bool Solvane::getProductString(char* text) {
-    copyVstString(text, kSolvaneIdentity.productString, kVstMaxProductStrLen);
-    return true;
 }
 
 ParameterKind Solvane::parameterKind(VstInt32 index) const {

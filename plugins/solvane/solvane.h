@@ -28,8 +28,6 @@ public:
     void getParameterName(VstInt32 index, char* text) override;
     void getParameterLabel(VstInt32 index, char* text) override;
     void getParameterDisplay(VstInt32 index, char* text) override;
-    bool getEffectName(char* name) override;
-    bool getProductString(char* text) override;
     void initFactoryPrograms() override;
 
     // The engine value derived from parameter `index`, for the editor.

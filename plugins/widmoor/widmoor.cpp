@@ -11,7 +11,7 @@ AComb::AComb(audioMasterCallback audioMaster)
     : CPresetSystemEffect(audioMaster, kNumPrograms, kNumParams), engine(getSampleRate()) {
     setNumInputs(2);
     setNumOutputs(2);
-    setUniqueID(kWidmoorIdentity.uniqueId);
+    setIdentity(kWidmoorIdentity);
     canProcessReplacing(true);
     canDoubleReplacing(true);
     for (int k = 0; k < kNumParams; ++k) values[k].store(kFactoryPrograms[0].values[k]);
@@ -78,16 +78,6 @@ void AComb::getParameterLabel(VstInt32 index, char* text) { parameterLabel(index
 void AComb::getParameterDisplay(VstInt32 index, char* text) {
     if (index >= 0 && index < kNumParams)
         parameterDisplay(index, getParameter(index), getDerivedValue(kMode), text);
-}
-
-bool AComb::getEffectName(char* name) {
-    copyVstString(name, kWidmoorIdentity.effectName, kVstMaxEffectNameLen);
-    return true;
-}
-
-bool AComb::getProductString(char* text) {
-    copyVstString(text, kWidmoorIdentity.productString, kVstMaxProductStrLen);
-    return true;
 }
 
 ParameterKind AComb::parameterKind(VstInt32 index) const {

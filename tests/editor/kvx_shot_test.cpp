@@ -12,8 +12,12 @@ using namespace edtest;
 
 namespace {
 
+// kvx unloads the plug-in before it exits, and with it the widget layer's
+// font caches, which a leak checker then reports as lost; leaks are checked
+// in this process instead, where the same code runs without unloading.
 int runKvx(const std::string& arguments) {
-    const std::string command = std::string(KV_KVX_TOOL) + " " + arguments + " > /dev/null 2>&1";
+    const std::string command = "ASAN_OPTIONS=detect_leaks=0 " + std::string(KV_KVX_TOOL) + " " +
+                                arguments + " > /dev/null 2>&1";
     return std::system(command.c_str());
 }
 

@@ -81,19 +81,26 @@ private:
 
 Host* Host::current = nullptr;
 
+// solvane.so, loaded once and kept for the whole run as most hosts keep a
+// library: the widget layer's font caches live as long as the library, and
+// the leak checker would count them as lost once it is unloaded.
+void* solvaneLibrary() {
+    static void* library = dlopen(KV_PLUGIN_DIR "/solvane.so", RTLD_NOW | RTLD_LOCAL);
+    return library;
+}
+
 // One effect of solvane.so.
 class Plugin {
 public:
     Plugin() {
-        library_ = dlopen(KV_PLUGIN_DIR "/solvane.so", RTLD_NOW | RTLD_LOCAL);
-        if (!library_) return;
-        auto entry = reinterpret_cast<AEffect* (*)(audioMasterCallback)>(
-            dlsym(library_, "VSTPluginMain"));
+        void* library = solvaneLibrary();
+        auto entry = library ? reinterpret_cast<AEffect* (*)(audioMasterCallback)>(
+                                   dlsym(library, "VSTPluginMain"))
+                             : nullptr;
         if (entry) effect = entry(&Host::callback);
     }
     ~Plugin() {
         if (effect) dispatch(effClose);
-        if (library_) dlclose(library_);
     }
     Plugin(const Plugin&) = delete;
     Plugin& operator=(const Plugin&) = delete;
@@ -114,9 +121,6 @@ public:
     }
 
     AEffect* effect = nullptr;
-
-private:
-    void* library_ = nullptr;
 };
 
 std::vector<uint32_t> colours(std::vector<uint32_t> pixels) {

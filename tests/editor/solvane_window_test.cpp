@@ -299,6 +299,17 @@ TEST_F(SolvaneWindow, AParentDestroyedFirstLeavesACleanClose) {
     plugin.dispatch(effEditClose);
 }
 
+TEST_F(SolvaneWindow, ClosingTheEffectWithItsEditorStillOpenStopsTheWindowFirst) {
+    const int threads = gui::x11::test::threadCount();
+    Plugin& plugin = makePlugin();
+    ASSERT_TRUE(plugin.openIn(parent));
+    plugin.process(0.5f, 0.f, 100);  // the window's idle reads the engine meanwhile
+    std::this_thread::sleep_for(std::chrono::milliseconds(120));
+    plugins.clear();  // effClose without effEditClose
+    EXPECT_EQ(editorWindowIn(parent), XCB_NONE);
+    EXPECT_TRUE(gui::x11::test::waitForThreadCount(threads));
+}
+
 TEST_F(SolvaneWindow, SeveralEditorsOpenAtOnce) {
     Plugin& first = makePlugin();
     Plugin& second = makePlugin();

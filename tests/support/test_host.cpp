@@ -25,10 +25,9 @@ LoadedPlugin::LoadedPlugin(const std::string& path, TestHost& host) {
     if (entry) effect = entry(&TestHost::callback);
 }
 
-LoadedPlugin::~LoadedPlugin() {
-    close();
-    if (library_) dlclose(library_);
-}
+// The library stays loaded for the rest of the test process, as hosts keep
+// theirs: the plug-ins' process-wide caches are released only at exit.
+LoadedPlugin::~LoadedPlugin() { close(); }
 
 VstIntPtr LoadedPlugin::dispatch(VstInt32 opcode, VstInt32 index, VstIntPtr value, void* ptr,
                                  float opt) {

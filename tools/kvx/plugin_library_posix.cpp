@@ -46,8 +46,9 @@ void* findSymbol(LibraryHandle library, const char* name) {
     return own ? symbol : nullptr;
 }
 
-void closeLibrary(LibraryHandle library) {
-    if (library) dlclose(library);
-}
+// The library stays loaded until the process ends, as in most hosts: a
+// plug-in may keep process-wide caches (fonts, for one) that it releases only
+// at exit, and unloading it early would strand them.
+void closeLibrary(LibraryHandle) {}
 
 }  // namespace kvx

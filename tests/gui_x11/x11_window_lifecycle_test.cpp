@@ -147,14 +147,17 @@ TEST_F(X11WindowLifecycleTest, OpenedOnOneThreadClosedOnAnother) {
 TEST_F(X11WindowLifecycleTest, ClosingFromInsideAListenerCallEndsTheThreadAfterIt) {
     const int threadsBefore = threadCount();
     RecordingListener listener;
-    std::unique_ptr<PlatformWindow> window = openIn(parent_, listener);
-    ASSERT_NE(window, nullptr);
-    std::atomic<bool> closing{false};
+    // Handed between the threads as one atomic pointer: the window thread
+    // deletes it from inside its own callback.
+    std::atomic<PlatformWindow*> window{openIn(parent_, listener).release()};
+    ASSERT_NE(window.load(), nullptr);
     std::atomic<bool> closed{false};
     listener.setHook([&](const ListenerCall& call) {
-        if (call.kind != ListenerCall::kIdle || closing.exchange(true)) return;
+        if (call.kind != ListenerCall::kIdle) return;
+        PlatformWindow* own = window.exchange(nullptr);
+        if (own == nullptr) return;
         listener.forbidCalls();
-        window.reset();
+        delete own;
         closed.store(true, std::memory_order_release);
     });
     ASSERT_TRUE(waitForThreadCount(threadsBefore));

@@ -33,8 +33,8 @@ inline void updateFollowers(SolvaneEngine::Followers& f, Sample left, Sample rig
 
 void SolvaneEngine::reset(float reading) {
     followers_ = Followers{};
-    midSide_.store(reading, std::memory_order_relaxed);
-    leftRight_.store(reading, std::memory_order_relaxed);
+    published_.restingReading.store(reading, std::memory_order_relaxed);
+    published_.measured.store(false, std::memory_order_release);
 }
 
 template <typename Sample>
@@ -126,16 +126,34 @@ void SolvaneEngine::followOutput(const Sample* left, const Sample* right, int fr
 
 template <typename Sample>
 void SolvaneEngine::finishBlock() {
-    using namespace level_follower;
+    using level_follower::settle;
     settle<Sample>(followers_.sum);
     settle<Sample>(followers_.diff);
     settle<Sample>(followers_.left);
     settle<Sample>(followers_.right);
-    midSide_.store(pairReading(followers_.sum, kMidThreshold, followers_.diff, kSideThreshold),
-                   std::memory_order_relaxed);
-    leftRight_.store(
-        pairReading(followers_.right, kChannelThreshold, followers_.left, kChannelThreshold),
-        std::memory_order_relaxed);
+    published_.sum.store(followers_.sum, std::memory_order_relaxed);
+    published_.diff.store(followers_.diff, std::memory_order_relaxed);
+    published_.left.store(followers_.left, std::memory_order_relaxed);
+    published_.right.store(followers_.right, std::memory_order_relaxed);
+    published_.measured.store(true, std::memory_order_release);
+}
+
+float SolvaneEngine::midSideReading() const {
+    if (!published_.measured.load(std::memory_order_acquire))
+        return published_.restingReading.load(std::memory_order_relaxed);
+    return level_follower::pairReading(published_.sum.load(std::memory_order_relaxed),
+                                       kMidThreshold,
+                                       published_.diff.load(std::memory_order_relaxed),
+                                       kSideThreshold);
+}
+
+float SolvaneEngine::leftRightReading() const {
+    if (!published_.measured.load(std::memory_order_acquire))
+        return published_.restingReading.load(std::memory_order_relaxed);
+    return level_follower::pairReading(published_.right.load(std::memory_order_relaxed),
+                                       kChannelThreshold,
+                                       published_.left.load(std::memory_order_relaxed),
+                                       kChannelThreshold);
 }
 
 template void SolvaneEngine::process<float>(const float* const*, float* const*, int, double);

@@ -40,8 +40,11 @@ public:
     void process(const Sample* const* inputs, Sample* const* outputs, int frames,
                  double sampleRateHz);
 
-    float midSideReading() const { return midSide_.load(std::memory_order_relaxed); }
-    float leftRightReading() const { return leftRight_.load(std::memory_order_relaxed); }
+    // The meter readings of the last block (the resting value set by reset()
+    // until a block has run). They are taken from the followers the block
+    // published, when they are read, so that short blocks pay no logarithms.
+    float midSideReading() const;
+    float leftRightReading() const;
 
     struct Followers {
         double sum = 0.0;   // |left + right| of the output
@@ -78,8 +81,14 @@ private:
 
     Followers followers_;
     FollowerCoefficientCache followerCoeff_;
-    std::atomic<float> midSide_{0.0f};
-    std::atomic<float> leftRight_{0.0f};
+    // What the last block leaves for the readers, one atomic each: a reader
+    // may combine two blocks' values, which only shows an older level.
+    struct PublishedFollowers {
+        std::atomic<double> sum{0.0}, diff{0.0}, left{0.0}, right{0.0};
+        std::atomic<float> restingReading{0.0f};
+        std::atomic<bool> measured{false};  // a block has run since the reset
+    };
+    PublishedFollowers published_;
 };
 
 }  // namespace solvane

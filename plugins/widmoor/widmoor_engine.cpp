@@ -72,9 +72,9 @@ struct MidEmphasis {
         return l + r;
     }
     template <typename Sample>
-    static void mix(Sample l, Sample r, double ge, Sample& left, Sample& right) {
-        left = Sample(double(l) + ge);
-        right = Sample(double(r) - ge);
+    static void mix(Sample l, Sample r, Sample ge, Sample& left, Sample& right) {
+        left = l + ge;
+        right = r - ge;
     }
 };
 
@@ -84,11 +84,11 @@ struct SideEmphasis {
         return Sample(0.5) * (l - r);
     }
     template <typename Sample>
-    static void mix(Sample l, Sample r, double ge, Sample& left, Sample& right) {
-        const double m = Sample(0.5) * (l + r);
-        const double d = Sample(0.5) * (l - r);
-        left = Sample((m + ge) + d);
-        right = Sample((m - ge) - d);
+    static void mix(Sample l, Sample r, Sample ge, Sample& left, Sample& right) {
+        const Sample m = Sample(0.5) * (l + r);
+        const Sample d = Sample(0.5) * (l - r);
+        left = (m + ge) + d;
+        right = (m - ge) - d;
     }
 };
 
@@ -168,23 +168,25 @@ void WidmoorEngine::bypass(const Sample* const* inputs, Sample* const* outputs, 
 template <typename Sample>
 void WidmoorEngine::sideComb(const Sample* const* inputs, Sample* const* outputs, int frames,
                              const BlockSettings& block) {
+    // The 32-bit path computes in 32-bit arithmetic, the 64-bit path in double.
     const Sample sign = Sample(block.sign);
-    const double gain = block.gain, width = block.width, coeff = block.coeff;
+    const Sample gain = Sample(block.gain), width = Sample(block.width);
+    const double coeff = block.coeff;
     FollowerPair f(state_.followers.sum, state_.followers.diff);
     uint32_t write = state_.write;
     for (int i = 0; i < frames; ++i) {
         const Sample l = inputs[0][i], r = inputs[1][i];
         const Sample mid = l + r;
-        const Sample side = Sample(width * (double(l) - double(r)));
+        const Sample side = width * (l - r);
         const Sample p = mid + side;
         const Sample q = mid - side;
         const uint32_t read = readIndex(write, delay_);
         ringA_.at(write) = static_cast<float>(sign * p);
         ringB_.at(write) = static_cast<float>(sign * q);
         // g (b - a) is exactly -g (a - b).
-        const double comb = gain * (double(ringA_.at(read)) - double(ringB_.at(read)));
-        const Sample left = Sample(0.5 * (double(p) + comb));
-        const Sample right = Sample(0.5 * (double(q) - comb));
+        const Sample comb = gain * (Sample(ringA_.at(read)) - Sample(ringB_.at(read)));
+        const Sample left = Sample(0.5) * (p + comb);
+        const Sample right = Sample(0.5) * (q - comb);
         emit(f, coeff, left, right, outputs[0][i], outputs[1][i]);
         write = Ring::wrap(write + 1);
     }
@@ -195,20 +197,21 @@ void WidmoorEngine::sideComb(const Sample* const* inputs, Sample* const* outputs
 template <typename Sample, typename Kind>
 void WidmoorEngine::emphasisComb(const Sample* const* inputs, Sample* const* outputs, int frames,
                                  const BlockSettings& block) {
-    const double sign = block.sign, gain = block.gain, coeff = block.coeff;
+    const Sample sign = Sample(block.sign), gain = Sample(block.gain);
+    const double coeff = block.coeff;
     FollowerPair f(state_.followers.sum, state_.followers.diff);
     uint32_t write = state_.write;
     float previous = state_.previousDelayed;
     for (int i = 0; i < frames; ++i) {
         const Sample l = inputs[0][i], r = inputs[1][i];
-        const double w = load(controls.widthEmphasis);
+        const Sample w = load(controls.widthEmphasis);
         const uint32_t read = readIndex(write, delay_);
         ringA_.at(write) = static_cast<float>(Kind::ringInput(l, r));
         const float a = ringA_.at(read);
-        const Sample e = Sample(sign * (double(a) - w * double(previous)));
+        const Sample e = sign * (Sample(a) - w * Sample(previous));
         previous = a;
         Sample left, right;
-        Kind::mix(l, r, gain * double(e), left, right);
+        Kind::mix(l, r, gain * e, left, right);
         emit(f, coeff, left, right, outputs[0][i], outputs[1][i]);
         write = Ring::wrap(write + 1);
     }

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/support/test_host.h"
+#include "tests/support/plugin_fixture.h"
 
 namespace {
 
@@ -68,44 +68,21 @@ void reverseWord(std::vector<uint8_t>& bytes, size_t offset) {
     std::swap(bytes[offset + 1], bytes[offset + 2]);
 }
 
-class DuplimoPlugin : public ::testing::Test {
+class DuplimoPlugin : public PluginFixture {
 protected:
-    void SetUp() override {
-        plugin = std::make_unique<LoadedPlugin>(kPluginPath, host);
-        ASSERT_TRUE(plugin->loaded()) << dlerror();
-        effect = plugin->effect;
-    }
+    DuplimoPlugin() : PluginFixture("duplimo.so") {}
 
-    float get(int index) { return effect->getParameter(effect, index); }
-    void set(int index, float value) { effect->setParameter(effect, index, value); }
-
-    std::vector<uint8_t> chunk() {
-        void* data = nullptr;
-        const auto size = plugin->dispatch(effGetChunk, 0, 0, &data);
-        const auto* bytes = static_cast<const uint8_t*>(data);
-        return std::vector<uint8_t>(bytes, bytes + size);
-    }
     VstIntPtr setChunk(std::vector<uint8_t> bytes) {
         return plugin->dispatch(effSetChunk, 0, static_cast<VstIntPtr>(bytes.size()),
                                 bytes.data());
     }
 
-    TestHost host;
-    std::unique_ptr<LoadedPlugin> plugin;
-    AEffect* effect = nullptr;
 };
 
 TEST_F(DuplimoPlugin, IdentityAsTheHostReadsIt) {
-    EXPECT_EQ(effect->magic, fourCharCode('V', 's', 't', 'P'));
-    EXPECT_EQ(effect->uniqueID, fourCharCode('K', 'q', 'D', 'u'));
-    EXPECT_EQ(effect->numParams, 5);
-    EXPECT_EQ(effect->numPrograms, 1);
-    EXPECT_EQ(effect->numInputs, 2);
-    EXPECT_EQ(effect->numOutputs, 2);
-    EXPECT_EQ(effect->version, 1);
-    EXPECT_EQ(effect->initialDelay, 0);
-    EXPECT_EQ(effect->flags, effFlagsCanReplacing | effFlagsCanDoubleReplacing |
-                                 effFlagsProgramChunks);  // no editor yet
+    expectRecord(fourCharCode('K', 'q', 'D', 'u'), 5, 1,
+                 effFlagsCanReplacing | effFlagsCanDoubleReplacing |
+                     effFlagsProgramChunks);  // no editor yet
     EXPECT_EQ(plugin->text(effGetEffectName), "duplimo");
     EXPECT_EQ(plugin->text(effGetProductString), "duplimo - Duplimo processor");
     EXPECT_EQ(plugin->text(effGetVendorString), "Kavexsound");

@@ -6,39 +6,19 @@
 #include <string>
 #include <vector>
 
-#include "tests/support/test_host.h"
+#include "tests/support/plugin_fixture.h"
 
 namespace {
 
-const std::string kPluginPath = std::string(KV_PLUGIN_DIR) + "/scopra.so";
 
-class ScopraPlugin : public ::testing::Test {
+class ScopraPlugin : public PluginFixture {
 protected:
-    void SetUp() override {
-        plugin = std::make_unique<LoadedPlugin>(kPluginPath, host);
-        ASSERT_TRUE(plugin->loaded()) << dlerror();
-        effect = plugin->effect;
-    }
-
-    float get(int index) { return effect->getParameter(effect, index); }
-    void set(int index, float value) { effect->setParameter(effect, index, value); }
-    std::string text(VstInt32 opcode, VstInt32 index = 0) { return plugin->text(opcode, index); }
-
-    TestHost host;
-    std::unique_ptr<LoadedPlugin> plugin;
-    AEffect* effect = nullptr;
+    ScopraPlugin() : PluginFixture("scopra.so") {}
 };
 
 TEST_F(ScopraPlugin, IdentityAsTheHostReadsIt) {
-    EXPECT_EQ(effect->magic, fourCharCode('V', 's', 't', 'P'));
-    EXPECT_EQ(effect->uniqueID, fourCharCode('K', 'q', 'C', 'r'));
-    EXPECT_EQ(effect->numParams, 4);
-    EXPECT_EQ(effect->numPrograms, 16);
-    EXPECT_EQ(effect->numInputs, 2);
-    EXPECT_EQ(effect->numOutputs, 2);
-    EXPECT_EQ(effect->version, 1);
-    EXPECT_EQ(effect->initialDelay, 0);
-    EXPECT_EQ(effect->flags, effFlagsCanReplacing | effFlagsCanDoubleReplacing);  // no editor yet
+    expectRecord(fourCharCode('K', 'q', 'C', 'r'), 4, 16,
+                 effFlagsCanReplacing | effFlagsCanDoubleReplacing);  // no editor yet
     EXPECT_EQ(text(effGetEffectName), "scopra");
     EXPECT_EQ(text(effGetProductString), "scopra - stereo goniometer plug-in");
     EXPECT_EQ(text(effGetVendorString), "Kavexsound");

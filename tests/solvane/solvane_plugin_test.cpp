@@ -6,31 +6,16 @@
 #include <string>
 #include <vector>
 
-#include "tests/support/test_host.h"
+#include "tests/support/plugin_fixture.h"
 
 namespace {
 
 const std::string kPluginPath = std::string(KV_PLUGIN_DIR) + "/solvane.so";
 constexpr int kChunkBytes = 692;
 
-class SolvanePlugin : public ::testing::Test {
+class SolvanePlugin : public PluginFixture {
 protected:
-    void SetUp() override {
-        plugin = std::make_unique<LoadedPlugin>(kPluginPath, host);
-        ASSERT_TRUE(plugin->loaded()) << dlerror();
-        effect = plugin->effect;
-    }
-
-    float get(int index) { return effect->getParameter(effect, index); }
-    void set(int index, float value) { effect->setParameter(effect, index, value); }
-    std::string display(int index) { return plugin->text(effGetParamDisplay, index); }
-
-    std::vector<uint8_t> chunk() {
-        void* data = nullptr;
-        const auto size = plugin->dispatch(effGetChunk, 0, 0, &data);
-        const auto* bytes = static_cast<const uint8_t*>(data);
-        return std::vector<uint8_t>(bytes, bytes + size);
-    }
+    SolvanePlugin() : PluginFixture("solvane.so") {}
 
     // Processes one stereo block in place through the record's entry.
     template <typename Sample>
@@ -41,23 +26,12 @@ protected:
         else
             effect->processDoubleReplacing(effect, io, io, static_cast<VstInt32>(l.size()));
     }
-
-    TestHost host;
-    std::unique_ptr<LoadedPlugin> plugin;
-    AEffect* effect = nullptr;
 };
 
 TEST_F(SolvanePlugin, IdentityAsTheHostReadsIt) {
-    EXPECT_EQ(effect->magic, fourCharCode('V', 's', 't', 'P'));
-    EXPECT_EQ(effect->uniqueID, fourCharCode('K', 'q', 'L', 'v'));
-    EXPECT_EQ(effect->numParams, 9);
-    EXPECT_EQ(effect->numPrograms, 1);
-    EXPECT_EQ(effect->numInputs, 2);
-    EXPECT_EQ(effect->numOutputs, 2);
-    EXPECT_EQ(effect->version, 1);
-    EXPECT_EQ(effect->initialDelay, 0);
-    EXPECT_EQ(effect->flags, effFlagsHasEditor | effFlagsCanReplacing |
-                                 effFlagsCanDoubleReplacing | effFlagsProgramChunks);
+    expectRecord(fourCharCode('K', 'q', 'L', 'v'), 9, 1,
+                 effFlagsHasEditor | effFlagsCanReplacing | effFlagsCanDoubleReplacing |
+                     effFlagsProgramChunks);
     EXPECT_EQ(plugin->text(effGetEffectName), "solvane");
     EXPECT_EQ(plugin->text(effGetProductString), "Solvane");
     EXPECT_EQ(plugin->text(effGetVendorString), "Kavexsound");

@@ -8,11 +8,10 @@
 #include <string>
 #include <vector>
 
-#include "tests/support/test_host.h"
+#include "tests/support/plugin_fixture.h"
 
 namespace {
 
-const std::string kPluginPath = std::string(KV_PLUGIN_DIR) + "/widmoor.so";
 constexpr int kPrograms = 30;
 constexpr int kRecordBytes = 48;
 constexpr int kChunkBytes = 1472;
@@ -67,24 +66,10 @@ float readFloat(const std::vector<uint8_t>& bytes, size_t at) {
     return value;
 }
 
-class WidmoorPlugin : public ::testing::Test {
+class WidmoorPlugin : public PluginFixture {
 protected:
-    void SetUp() override {
-        plugin = std::make_unique<LoadedPlugin>(kPluginPath, host);
-        ASSERT_TRUE(plugin->loaded()) << dlerror();
-        effect = plugin->effect;
-    }
+    WidmoorPlugin() : PluginFixture("widmoor.so") {}
 
-    float get(int index) { return effect->getParameter(effect, index); }
-    void set(int index, float value) { effect->setParameter(effect, index, value); }
-    std::string display(int index) { return plugin->text(effGetParamDisplay, index); }
-
-    std::vector<uint8_t> chunk() {
-        void* data = nullptr;
-        const auto size = plugin->dispatch(effGetChunk, 0, 0, &data);
-        const auto* bytes = static_cast<const uint8_t*>(data);
-        return std::vector<uint8_t>(bytes, bytes + size);
-    }
     VstIntPtr setChunk(std::vector<uint8_t> bytes, VstIntPtr size = kChunkBytes) {
         return plugin->dispatch(effSetChunk, 0, size, bytes.data());
     }
@@ -111,20 +96,11 @@ protected:
         while (at < outR.size() && outR[at] == 0.0f) ++at;
         return at;
     }
-
-    TestHost host;
-    std::unique_ptr<LoadedPlugin> plugin;
-    AEffect* effect = nullptr;
 };
 
 TEST_F(WidmoorPlugin, IdentityAndParameterProperties) {
-    EXPECT_EQ(effect->uniqueID, fourCharCode('K', 'q', 'W', 'd'));
-    EXPECT_EQ(effect->numParams, 6);
-    EXPECT_EQ(effect->numPrograms, 1);
-    EXPECT_EQ(effect->numInputs, 2);
-    EXPECT_EQ(effect->numOutputs, 2);
-    EXPECT_EQ(effect->flags,
-              effFlagsCanReplacing | effFlagsCanDoubleReplacing | effFlagsProgramChunks);
+    expectRecord(fourCharCode('K', 'q', 'W', 'd'), 6, 1,
+                 effFlagsCanReplacing | effFlagsCanDoubleReplacing | effFlagsProgramChunks);
     EXPECT_EQ(plugin->text(effGetEffectName), "widmoor");
     EXPECT_EQ(plugin->text(effGetProductString), "Simple Widmoor");
     EXPECT_EQ(plugin->dispatch(effGetVendorVersion), 1980);

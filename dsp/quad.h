@@ -51,11 +51,14 @@ struct Quad {
     Sample lane(int k) const { return part[k / Lanes::kPerVector][k % Lanes::kPerVector]; }
 };
 
+// The parts are named by constant indices, never by a loop counter, so that
+// the compiler can keep every part of a local Quad in a register.
 template <typename Sample, typename Operation>
 inline Quad<Sample> lanewise(const Quad<Sample>& a, const Quad<Sample>& b, Operation op) {
-    Quad<Sample> r;
-    for (int v = 0; v < Quad<Sample>::kVectors; ++v) r.part[v] = op(a.part[v], b.part[v]);
-    return r;
+    if constexpr (Quad<Sample>::kVectors == 1)
+        return Quad<Sample>{{op(a.part[0], b.part[0])}};
+    else
+        return Quad<Sample>{{op(a.part[0], b.part[0]), op(a.part[1], b.part[1])}};
 }
 
 template <typename Sample>
@@ -83,9 +86,12 @@ inline Quad<Sample> greaterOf(const Quad<Sample>& a, const Quad<Sample>& b) {
 template <typename Sample>
 inline Quad<Sample> abs(const Quad<Sample>& a) {
     using Q = Quad<Sample>;
-    Q r;
-    for (int v = 0; v < Q::kVectors; ++v)
-        r.part[v] = reinterpret_cast<typename Q::Vector>(
-            reinterpret_cast<typename Q::Mask>(a.part[v]) & Q::Lanes::kAllButSign);
-    return r;
+    auto magnitude = [](typename Q::Vector v) {
+        return reinterpret_cast<typename Q::Vector>(reinterpret_cast<typename Q::Mask>(v) &
+                                                    Q::Lanes::kAllButSign);
+    };
+    if constexpr (Q::kVectors == 1)
+        return Q{{magnitude(a.part[0])}};
+    else
+        return Q{{magnitude(a.part[0]), magnitude(a.part[1])}};
 }

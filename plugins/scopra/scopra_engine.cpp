@@ -7,8 +7,10 @@
 
 #include "dsp/follower_steps.h"
 #include "dsp/level_follower.h"
-#include "dsp/quad.h"
 #include "dsp/switch_state.h"
+#include "plugins/scopra/scopra_block_followers.h"
+#include "plugins/scopra/scopra_meter_hold.h"
+#include "plugins/scopra/scopra_scope_points.h"
 
 namespace scopra {
 
@@ -25,14 +27,10 @@ constexpr double kHoldSeconds = 4.0;
 constexpr double kMaxHoldSamples = 1e9;
 
 constexpr double kPlotPixelsPerUnit = 31.0;  // times scopeGain
-constexpr float kScopeLeftPixels = -85.0f;
-constexpr float kScopeRightPixels = 83.0f;
-constexpr float kScopeTopPixels = -76.0f;
-constexpr float kScopeBottomPixels = 76.0f;
 
 constexpr double kAutoEnvelopeWeight = 0.3;  // of the larger of the sum and difference peaks
 constexpr double kAutoLevelScale = 0.115;
-constexpr double kSideMidMeterScale = 0.5;   // S and M peaks shown halved
+constexpr double kSideMidMeterScale = 0.5;  // S and M peaks shown halved
 
 int captureFactorFor(double sampleRateHz) {
     if (sampleRateHz < 50000.0) return 1;
@@ -41,93 +39,29 @@ int captureFactorFor(double sampleRateHz) {
     return 8;
 }
 
-// x and y side by side in one small vector: two floats or two doubles.
-template <typename Sample>
-struct PointLanes;
-template <>
-struct PointLanes<float> {
-    typedef float Vector __attribute__((vector_size(8)));
-};
-template <>
-struct PointLanes<double> {
-    typedef double Vector __attribute__((vector_size(16)));
-};
-
-// The goniometer point of a pair: x = truncate((R - L) K), y = truncate(-(L + R) K),
-// each limited to the view (limiting first gives the same whole number, the
-// limits being whole); a NaN plots at the centre. Both coordinates are worked
-// out together, without branches.
-template <typename Sample>
-ScopePoint scopePoint(Sample left, Sample right, Sample plotScale) {
-    using V = typename PointLanes<Sample>::Vector;
-    typedef int32_t Whole __attribute__((vector_size(8)));
-    typedef double Pixels __attribute__((vector_size(16)));
-    const V low = {Sample(kScopeLeftPixels), Sample(kScopeTopPixels)};
-    const V high = {Sample(kScopeRightPixels), Sample(kScopeBottomPixels)};
-    // R - L and -R - L, which is -(L + R) exactly.
-    V scaled = (V{right, -right} - V{left, left}) * V{plotScale, plotScale};
-    scaled = scaled == scaled ? scaled : V{0, 0};
-    scaled = scaled > low ? scaled : low;
-    scaled = scaled < high ? scaled : high;
-    const Pixels pixels = __builtin_convertvector(__builtin_convertvector(scaled, Whole), Pixels);
-    return ScopePoint{pixels[0], pixels[1]};
-}
-
-// The held peak of one meter: it follows every rise at once and otherwise
-// stays until the count of samples since it was set reaches resetCount, then
-// takes the current value and holds again. The rare expiry is tested first;
-// the frequent rise needs no branch (a maximum and a mask).
-template <typename Sample>
-[[gnu::always_inline]] inline void holdPeak(Sample& held, int32_t& count, Sample value,
-                                            int32_t resetCount) {
-    if (count >= resetCount) {
-        held = value;
-        count = 0;
-        return;
-    }
-    const int32_t keep = -static_cast<int32_t>(!(value > held));  // all ones unless a rise
-    count = (count + 1) & keep;
-    held = value > held ? value : held;
-}
-
-// The measured values while a block runs, in the block's precision: exactly
-// the 32-bit fields in the float path; the double path rounds them to their
-// fields at the end of the block.
-template <typename Sample>
-struct BlockState {
-    Quad<Sample> peak;        // L, R, L + R, L - R
-    Quad<Sample> meanSquare;  // L, R, L + R, L - R
-    Sample autoEnvelope;
-    Sample heldPeak[kNumMeters];
-    int32_t holdCount[kNumMeters];
-
-    static BlockState from(const MeasurementState& s) {
-        using Q = Quad<Sample>;
-        return BlockState{
-            Q::of(s.peak[0], s.peak[1], s.peak[2], s.peak[3]),
-            Q::of(s.meanSquare[0], s.meanSquare[1], s.meanSquare[2], s.meanSquare[3]),
-            s.autoEnvelope,
-            {s.heldPeak[0], s.heldPeak[1]},
-            {s.holdCount[0], s.holdCount[1]}};
-    }
-
-    void storeInto(MeasurementState& s) const {
-        for (int k = 0; k < kNumSignals; ++k) {
-            s.peak[k] = static_cast<float>(peak.lane(k));
-            s.meanSquare[k] = static_cast<float>(meanSquare.lane(k));
-        }
-        s.autoEnvelope = static_cast<float>(autoEnvelope);
-        for (int m = 0; m < kNumMeters; ++m) {
-            s.heldPeak[m] = static_cast<float>(heldPeak[m]);
-            s.holdCount[m] = holdCount[m];
-        }
-    }
-};
-
+// The audio unchanged. Processing in place needs no copy; otherwise each
+// channel is copied whole, unless an output is the other channel's input,
+// when the pairs are copied one by one so that no input is overwritten
+// before it is read.
 template <typename Sample>
 void passThrough(const Sample* const* inputs, Sample* const* outputs, int frames) {
-    for (int ch = 0; ch < 2; ++ch)
-        for (int i = 0; i < frames; ++i) outputs[ch][i] = inputs[ch][i];
+    if (frames <= 0) return;
+    const Sample* inL = inputs[0];
+    const Sample* inR = inputs[1];
+    Sample* outL = outputs[0];
+    Sample* outR = outputs[1];
+    if (outL == inR || outR == inL) {
+        for (int i = 0; i < frames; ++i) {
+            const Sample left = inL[i];
+            const Sample right = inR[i];
+            outL[i] = left;
+            outR[i] = right;
+        }
+        return;
+    }
+    const size_t bytes = static_cast<size_t>(frames) * sizeof(Sample);
+    if (outL != inL) std::memmove(outL, inL, bytes);
+    if (outR != inR) std::memmove(outR, inR, bytes);
 }
 
 // The held peak drops once its count, converted to float, exceeds the hold
@@ -143,6 +77,41 @@ int32_t firstCountAbove(double limitSamples) {
 }
 
 bool sameBits(float a, float b) { return std::memcmp(&a, &b, sizeof a) == 0; }
+
+// Pair by pair: the followers, then the held peaks from the shown followers.
+template <typename Sample, bool kSideMid>
+void measurePairs(BlockFollowers<Sample>& followers, MeterHold<Sample, kSideMid>& hold,
+                  const Sample* left, const Sample* right, int pairs) {
+    constexpr int kMeter1 = kSideMid ? kDifference : kLeft;
+    constexpr int kMeter2 = kSideMid ? kSum : kRight;
+    const Sample scale = kSideMid ? Sample(kSideMidMeterScale) : Sample(1);
+    for (int i = 0; i < pairs; ++i) {
+        followers.step(left[i], right[i]);
+        hold.step(Sample(scale * followers.peak(kMeter1)), Sample(scale * followers.peak(kMeter2)));
+    }
+}
+
+// The first pair and every pair in which a held peak drops pair by pair, the
+// stretches between them span by span. False when the block had a NaN or an
+// infinity, for which the spans do not hold.
+template <typename Sample, bool kSideMid>
+bool measureInSpans(BlockFollowers<Sample>& followers, MeterHold<Sample, kSideMid>& hold,
+                    const Sample* left, const Sample* right, int frames) {
+    measurePairs(followers, hold, left, right, 1);
+    for (int i = 1; i < frames;) {
+        const int32_t room = hold.pairsBeforeExpiry();
+        if (room == 0) {
+            measurePairs(followers, hold, left + i, right + i, 1);
+            ++i;
+            continue;
+        }
+        const int pairs = room < frames - i ? room : frames - i;
+        followers.run(left + i, right + i, pairs);
+        hold.span(left + i, right + i, pairs);
+        i += pairs;
+    }
+    return followers.peaksFinite();
+}
 
 }  // namespace
 
@@ -211,10 +180,20 @@ void ScopraEngine::capture(const Sample* const* inputs, int frames, int captureF
     const Sample plotScale = static_cast<Sample>(
         static_cast<double>(controls.scopeGain.load(std::memory_order_relaxed)) *
         kPlotPixelsPerUnit);
+    const ScopePoints<Sample> points(plotScale);
     const Sample* inL = inputs[0];
     const Sample* inR = inputs[1];
-    for (int i = captureFactor; i < frames && index >= 0; i += captureFactor + 1)
-        capture_.put(index, scopePoint(inL[i], inR[i], plotScale));
+    const int step = captureFactor + 1;
+    int i = captureFactor;
+    if constexpr (ScopePoints<Sample>::kAtOnce == 2) {
+        for (; i + step < frames && index >= 1; i += 2 * step) {
+            ScopePoint first, second;
+            points.two(inL[i], inR[i], inL[i + step], inR[i + step], first, second);
+            capture_.put(index, first);
+            capture_.put(index, second);
+        }
+    }
+    for (; i < frames && index >= 0; i += step) capture_.put(index, points.one(inL[i], inR[i]));
     capture_.endWriting(startIndex, index);
 }
 
@@ -232,41 +211,22 @@ void ScopraEngine::follow(const Sample* const* inputs, Sample* const* outputs, i
 template <typename Sample, bool kSideMid>
 void ScopraEngine::followInMode(const Sample* const* inputs, Sample* const* outputs, int frames,
                                 const RateConstants& rate) {
-    using follower_steps::peakStep;
-    using follower_steps::smoothStep;
-    using Q = Quad<Sample>;
-    const Q peakCoeff = Q::all(static_cast<Sample>(rate.peakCoeff));
-    const Q meanSquareCoeff = Q::all(static_cast<Sample>(rate.meanSquareCoeff));
-    const Sample autoCoeff = static_cast<Sample>(rate.autoCoeff);
-    const Sample autoWeight = static_cast<Sample>(kAutoEnvelopeWeight);
-    const Sample sideMidScale = static_cast<Sample>(kSideMidMeterScale);
-    // Meter 1 shows L or S, meter 2 R or M.
-    constexpr int kMeter1 = kSideMid ? kDifference : kLeft;
-    constexpr int kMeter2 = kSideMid ? kSum : kRight;
-    const Sample meterScale = kSideMid ? sideMidScale : Sample(1);
-
-    BlockState<Sample> b = BlockState<Sample>::from(state_);
+    const FollowerCoefficients<Sample> coefficients{
+        static_cast<Sample>(rate.peakCoeff), static_cast<Sample>(rate.meanSquareCoeff),
+        static_cast<Sample>(rate.autoCoeff), static_cast<Sample>(kAutoEnvelopeWeight)};
     const Sample* inL = inputs[0];
     const Sample* inR = inputs[1];
-    Sample* outL = outputs[0];
-    Sample* outR = outputs[1];
-    for (int i = 0; i < frames; ++i) {
-        const Sample left = inL[i];
-        const Sample right = inR[i];
-        const Q signal = Q::of(left, right, left + right, left - right);
-        b.peak = peakStep(b.peak, abs(signal), peakCoeff);
-        b.meanSquare = smoothStep(b.meanSquare, signal * signal, meanSquareCoeff);
-        outL[i] = left;
-        outR[i] = right;
-        const Sample envelopeInput =
-            autoWeight * std::max(b.peak.lane(kSum), b.peak.lane(kDifference));
-        b.autoEnvelope = peakStep(b.autoEnvelope, envelopeInput, autoCoeff);
-        holdPeak(b.heldPeak[0], b.holdCount[0], Sample(meterScale * b.peak.lane(kMeter1)),
-                 rate.holdResetCount);
-        holdPeak(b.heldPeak[1], b.holdCount[1], Sample(meterScale * b.peak.lane(kMeter2)),
-                 rate.holdResetCount);
+    BlockFollowers<Sample> followers(state_, coefficients);
+    MeterHold<Sample, kSideMid> hold(state_, rate.holdResetCount);
+    if (frames > 0 && !measureInSpans(followers, hold, inL, inR, frames)) {
+        // A NaN or an infinity came in: the block again from its start, pair by pair.
+        followers = BlockFollowers<Sample>(state_, coefficients);
+        hold = MeterHold<Sample, kSideMid>(state_, rate.holdResetCount);
+        measurePairs(followers, hold, inL, inR, frames);
     }
-    b.storeInto(state_);
+    followers.storeInto(state_);
+    hold.storeInto(state_);
+    passThrough(inputs, outputs, frames);
 }
 
 void ScopraEngine::finishBlock() {

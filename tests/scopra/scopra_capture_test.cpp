@@ -4,6 +4,8 @@
 
 #include <cmath>
 #include <limits>
+#include <random>
+#include <algorithm>
 #include <vector>
 
 #include "plugins/scopra/scopra_engine.h"
@@ -141,6 +143,55 @@ TYPED_TEST(ScopraCapture, NonFiniteSamplesStayInsideTheView) {
     }
     EXPECT_TRUE(sawCentre);  // NaN plots at the centre
     EXPECT_TRUE(sawEdge);    // infinities at the edge
+}
+
+// The literal point of a pair in the sample type's arithmetic.
+template <typename Sample>
+ScopePoint literalPoint(Sample left, Sample right, Sample k) {
+    auto pixels = [](Sample v, Sample low, Sample high) {
+        if (std::isnan(v)) return 0.0;
+        return static_cast<double>(std::trunc(std::min(std::max(v, low), high)));
+    };
+    return ScopePoint{pixels((right - left) * k, -85, 83), pixels((-right - left) * k, -76, 76)};
+}
+
+// Random pairs, loud and quiet, with an occasional NaN or infinity, in blocks
+// of odd and even lengths at every capture factor: every point is the literal
+// one, whichever way the engine works it out.
+TYPED_TEST(ScopraCapture, EveryPointIsTheLiteralPointOfItsPair) {
+    const float rates[] = {44100.0f, 96000.0f, 192000.0f, 384000.0f};
+    std::mt19937 random(7);
+    std::uniform_real_distribution<double> unit(-2.0, 2.0);
+    std::uniform_int_distribution<int> special(0, 40);
+    const TypeParam inf = std::numeric_limits<TypeParam>::infinity();
+    const TypeParam nonFinite[] = {std::numeric_limits<TypeParam>::quiet_NaN(), inf, -inf};
+    for (const float rate : rates) {
+        scopra_test::prepare(this->engine, rate);
+        const int factor = scopra::rateConstantsFor(rate).captureFactor;
+        const TypeParam k = static_cast<TypeParam>(double(this->engine.controls.scopeGain) * 31.0);
+        std::vector<TypeParam> left, right;
+        std::vector<ScopePoint> expected;
+        for (int block = 0; expected.size() < kScopePoints; ++block) {
+            const int frames = 37 + block % 5;
+            std::vector<TypeParam> l(frames), r(frames);
+            for (int i = 0; i < frames; ++i) {
+                const int s = special(random);
+                l[i] = s < 3 ? nonFinite[s] : static_cast<TypeParam>(unit(random) * (s % 2 ? 1 : 0.01));
+                r[i] = static_cast<TypeParam>(unit(random));
+            }
+            for (int i = factor; i < frames && expected.size() < kScopePoints; i += factor + 1)
+                expected.push_back(literalPoint(l[i], r[i], k));
+            TypeParam* io[2] = {l.data(), r.data()};
+            this->engine.template process<TypeParam>(io, io, frames);
+        }
+        ASSERT_TRUE(this->engine.takeBurst(this->burst)) << rate;
+        for (int n = 0; n < kScopePoints; ++n) {
+            const ScopePoint& p = this->burst[kScopePoints - 1 - n];
+            ASSERT_TRUE(p.x == expected[n].x && p.y == expected[n].y)
+                << "rate " << rate << " point " << n << ": " << p.x << "," << p.y << " vs "
+                << expected[n].x << "," << expected[n].y;
+        }
+    }
 }
 
 TYPED_TEST(ScopraCapture, ClearEmptiesThePointsButKeepsTheTurn) {

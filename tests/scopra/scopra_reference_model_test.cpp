@@ -8,6 +8,8 @@
 
 #include <cmath>
 #include <cstring>
+#include <limits>
+#include <numeric>
 #include <random>
 #include <vector>
 
@@ -101,7 +103,7 @@ private:
 };
 
 // Loud noise, quiet noise, single spikes and silences long enough for the
-// held peaks to expire, one passage after another.
+// held peaks to expire, one passage after another; a few NaNs and infinities.
 template <typename Sample>
 std::vector<Sample> passages(std::mt19937& random, long frames) {
     std::vector<Sample> out(frames);
@@ -112,8 +114,14 @@ std::vector<Sample> passages(std::mt19937& random, long frames) {
         const long end = std::min(frames, n + length(random));
         const int k = kind(random);
         const double gain = k == 0 ? 1.5 : k == 1 ? 0.01 : 0.0;
+        const long begin = n;
         for (; n < end; ++n) out[n] = static_cast<Sample>(gain * unit(random));
-        if (k == 3 && n < frames) out[n] = static_cast<Sample>(unit(random));  // a spike
+        if (k == 3 && end - begin >= 2) {
+            out[end - 1] = static_cast<Sample>(unit(random));  // a spike
+            if (unit(random) > 0.0)                            // or a broken sample
+                out[end - 2] = unit(random) > 0 ? std::numeric_limits<Sample>::quiet_NaN()
+                                                : std::numeric_limits<Sample>::infinity();
+        }
     }
     return out;
 }
@@ -163,6 +171,7 @@ TYPED_TEST(ScopraLiteralModel, EveryReadingAfterEveryBlockIsBitExact) {
     std::vector<TypeParam> outL(700), outR(700);
     bool sideMid = false;
     long block = 0;
+    long nonFiniteBlocks = 0;
     for (long done = 0; done < kFrames; ++block) {
         const int n = static_cast<int>(std::min<long>(blockLength(random), kFrames - done));
         if (modeChange(random)) sideMid = !sideMid;
@@ -172,6 +181,8 @@ TYPED_TEST(ScopraLiteralModel, EveryReadingAfterEveryBlockIsBitExact) {
         engine.process<TypeParam>(in, out, n);
         model.process(in[0], in[1], n, sideMid);
         ASSERT_NO_FATAL_FAILURE(expectSame(model.state, engine.readings(), block));
+        nonFiniteBlocks += !std::isfinite(std::accumulate(in[0], in[0] + n, TypeParam(0)) +
+                                          std::accumulate(in[1], in[1] + n, TypeParam(0)));
         ASSERT_EQ(0, std::memcmp(out[0], in[0], n * sizeof(TypeParam))) << "block " << block;
         ASSERT_EQ(0, std::memcmp(out[1], in[1], n * sizeof(TypeParam))) << "block " << block;
         done += n;
@@ -179,6 +190,7 @@ TYPED_TEST(ScopraLiteralModel, EveryReadingAfterEveryBlockIsBitExact) {
     // The signal must have exercised what the test is for.
     EXPECT_GT(block, 1000);
     EXPECT_GT(model.expiries, 20);
+    EXPECT_GT(nonFiniteBlocks, 3);
 }
 
 }  // namespace

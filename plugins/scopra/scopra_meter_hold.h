@@ -1,0 +1,194 @@
+// The held peaks of the two meters during one block, in the block's
+// precision. Only the measurement engine uses it.
+//
+// Pair by pair (step()), a held peak takes the meter's value when it rises
+// above it or when its count has reached the reset count, and otherwise
+// counts the pair. Once a held peak is at least the meter's value, which the
+// first step() of a block makes sure of, a value can only rise above it
+// through the instant attack of its peak follower, where the value is the
+// signal's own magnitude. So for a stretch of pairs in which no count can
+// reach the reset count, span() works from the input alone: the held peak
+// becomes the largest magnitude if that exceeds it, and the count runs from
+// the first pair with that magnitude; the other pairs only count. This holds
+// for finite input; a block with a NaN or an infinity goes pair by pair.
+#pragma once
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <cstring>
+
+#include "dsp/quad.h"
+#include "plugins/scopra/scopra_measurement_state.h"
+
+namespace scopra {
+
+// The magnitudes the two meters show for a pair (L, R): |L| and |R|, or
+// half of |L - R| and |L + R|. T is the sample type or a vector of it.
+template <bool kSideMid>
+struct MeterMagnitudes {
+    template <typename T>
+    static T meter1(T left, T right) {
+        if constexpr (kSideMid)
+            return half(magnitude(left - right));
+        else
+            return magnitude(left);
+    }
+    template <typename T>
+    static T meter2(T left, T right) {
+        if constexpr (kSideMid)
+            return half(magnitude(left + right));
+        else
+            return magnitude(right);
+    }
+
+private:
+    static float magnitude(float v) { return std::fabs(v); }
+    static double magnitude(double v) { return std::fabs(v); }
+    template <typename V>
+    static V magnitude(V v) {
+        using Sample = decltype(v[0] + 0);
+        using Mask = typename Quad<Sample>::Mask;
+        return reinterpret_cast<V>(reinterpret_cast<Mask>(v) &
+                                   Quad<Sample>::Lanes::kAllButSign);
+    }
+    template <typename T>
+    static T half(T v) {
+        return v * decltype(v[0] + 0)(0.5);
+    }
+    static float half(float v) { return v * 0.5f; }
+    static double half(double v) { return v * 0.5; }
+};
+
+template <typename Sample, bool kSideMid>
+class MeterHold {
+public:
+    using Magnitudes = MeterMagnitudes<kSideMid>;
+
+    MeterHold(const MeasurementState& s, int32_t resetCount)
+        : held_{s.heldPeak[0], s.heldPeak[1]},
+          count_{s.holdCount[0], s.holdCount[1]},
+          resetCount_(resetCount) {}
+
+    void storeInto(MeasurementState& s) const {
+        for (int m = 0; m < kNumMeters; ++m) {
+            s.heldPeak[m] = static_cast<float>(held_[m]);
+            s.holdCount[m] = count_[m];
+        }
+    }
+
+    // Pairs before a count can reach the reset count: span() may take that
+    // many; 0 when one is due now.
+    int32_t pairsBeforeExpiry() const {
+        const int32_t counted = std::max(count_[0], count_[1]);
+        return counted >= resetCount_ ? 0 : resetCount_ - counted;
+    }
+
+    // One pair, with the meters' values (the shown peak followers).
+    void step(Sample value1, Sample value2) {
+        holdOne(0, value1);
+        holdOne(1, value2);
+    }
+
+    // `pairs` pairs of input, no more than pairsBeforeExpiry().
+    void span(const Sample* left, const Sample* right, int pairs) {
+        Sample largest[kNumMeters];
+        largestOf(left, right, pairs, largest);
+        if (largest[0] > held_[0])
+            rise(0, largest[0], pairs, firstIndexOf(left, right, pairs, largest[0], Meter1{}));
+        else
+            count_[0] += pairs;
+        if (largest[1] > held_[1])
+            rise(1, largest[1], pairs, firstIndexOf(left, right, pairs, largest[1], Meter2{}));
+        else
+            count_[1] += pairs;
+    }
+
+private:
+    using Vector = typename Quad<Sample>::Vector;
+    static constexpr int kWidth = Quad<Sample>::Lanes::kPerVector;
+
+    struct Meter1 {
+        template <typename T>
+        T operator()(T left, T right) const { return Magnitudes::meter1(left, right); }
+    };
+    struct Meter2 {
+        template <typename T>
+        T operator()(T left, T right) const { return Magnitudes::meter2(left, right); }
+    };
+
+    void holdOne(int m, Sample value) {
+        if (value > held_[m] || count_[m] >= resetCount_) {
+            held_[m] = value;
+            count_[m] = 0;
+        } else {
+            ++count_[m];
+        }
+    }
+
+    // The span's largest value, first seen at pair `first`, rose above the
+    // held peak.
+    void rise(int m, Sample largest, int pairs, int first) {
+        held_[m] = largest;
+        count_[m] = pairs - 1 - first;
+    }
+
+    static Vector load(const Sample* p) {
+        Vector v;
+        std::memcpy(&v, p, sizeof v);
+        return v;
+    }
+    static Vector greater(Vector a, Vector b) { return a > b ? a : b; }
+    static Sample largestLane(Vector a, Vector b) {
+        const Vector v = greater(a, b);
+        Sample result = v[0];
+        for (int k = 1; k < kWidth; ++k) result = v[k] > result ? v[k] : result;
+        return result;
+    }
+
+    // The largest magnitude of each meter over the pairs (0 for none), in
+    // one pass with two running maxima per meter so that their chains
+    // overlap.
+    static void largestOf(const Sample* left, const Sample* right, int pairs,
+                          Sample (&largest)[kNumMeters]) {
+        Vector a1 = {}, b1 = {}, a2 = {}, b2 = {};
+        int i = 0;
+        for (; i + 2 * kWidth <= pairs; i += 2 * kWidth) {
+            const Vector l0 = load(left + i), r0 = load(right + i);
+            const Vector l1 = load(left + i + kWidth), r1 = load(right + i + kWidth);
+            a1 = greater(Magnitudes::meter1(l0, r0), a1);
+            b1 = greater(Magnitudes::meter1(l1, r1), b1);
+            a2 = greater(Magnitudes::meter2(l0, r0), a2);
+            b2 = greater(Magnitudes::meter2(l1, r1), b2);
+        }
+        largest[0] = largestLane(a1, b1);
+        largest[1] = largestLane(a2, b2);
+        for (; i < pairs; ++i) {
+            const Sample m1 = Magnitudes::meter1(left[i], right[i]);
+            const Sample m2 = Magnitudes::meter2(left[i], right[i]);
+            largest[0] = m1 > largest[0] ? m1 : largest[0];
+            largest[1] = m2 > largest[1] ? m2 : largest[1];
+        }
+    }
+
+    // The first pair whose magnitude is `value`, which one of them has.
+    template <typename Magnitude>
+    static int firstIndexOf(const Sample* left, const Sample* right, int pairs, Sample value,
+                            Magnitude magnitude) {
+        int i = 0;
+        for (; i + kWidth <= pairs; i += kWidth) {
+            const Vector v = magnitude(load(left + i), load(right + i));
+            for (int k = 0; k < kWidth; ++k)
+                if (v[k] == value) return i + k;
+        }
+        for (; i < pairs; ++i)
+            if (magnitude(left[i], right[i]) == value) return i;
+        return pairs - 1;
+    }
+
+    Sample held_[kNumMeters];
+    int32_t count_[kNumMeters];
+    int32_t resetCount_;
+};
+
+}  // namespace scopra

@@ -13,10 +13,11 @@
 #pragma once
 
 #include <cmath>
+#include <cstdint>
 #include <cstring>
+#include <limits>
+#include <type_traits>
 
-#include "dsp/follower_steps.h"
-#include "dsp/quad.h"
 #include "plugins/scopra/scopra_measurement_state.h"
 
 namespace scopra {
@@ -30,28 +31,31 @@ struct FollowerCoefficients {
     Sample autoWeight;   // of the larger of the sum and difference peaks
 };
 
-template <typename Sample>
+// kWidth is the number of lanes of a vector: 4 (one stream) or 2 (two
+// streams). Vectors of four doubles need instructions beyond the baseline;
+// the engine uses them only from code built for such processors, into which
+// every member below is inlined.
+template <typename Sample, int kWidth = 16 / sizeof(Sample)>
 class BlockFollowers {
-    using Q = Quad<Sample>;
-    using Vector = typename Q::Vector;
-    static constexpr int kWidth = Q::Lanes::kPerVector;
+    static_assert(kWidth == 4 || kWidth == 2, "one stream of four lanes or two of two");
+    typedef Sample Vector __attribute__((vector_size(kWidth * sizeof(Sample))));
+    using Whole = std::conditional_t<sizeof(Sample) == 4, int32_t, int64_t>;
+    typedef Whole Mask __attribute__((vector_size(kWidth * sizeof(Sample))));
 
 public:
-    BlockFollowers(const MeasurementState& s, const FollowerCoefficients<Sample>& c)
+    [[gnu::always_inline]] BlockFollowers(const MeasurementState& s,
+                                          const FollowerCoefficients<Sample>& c)
         : coeff_(c) {
-        const Q peak = lanesOf(s.peak);
-        const Q meanSquare = lanesOf(s.meanSquare);
-        const Vector envelope = Q::all(s.autoEnvelope).part[0];
         if constexpr (kWidth == 4) {
-            main_ = Stream{peak.part[0], meanSquare.part[0], envelope};
+            main_ = Stream{lanes(s.peak, 0), lanes(s.meanSquare, 0), splat(s.autoEnvelope)};
         } else {
-            channels_ = Stream{peak.part[0], meanSquare.part[0], Vector{}};
-            main_ = Stream{peak.part[1], meanSquare.part[1], envelope};
+            channels_ = Stream{lanes(s.peak, 0), lanes(s.meanSquare, 0), Vector{}};
+            main_ = Stream{lanes(s.peak, 2), lanes(s.meanSquare, 2), splat(s.autoEnvelope)};
         }
     }
 
     // Rounds the values to their 32-bit fields.
-    void storeInto(MeasurementState& s) const {
+    [[gnu::always_inline]] void storeInto(MeasurementState& s) const {
         for (int k = 0; k < kNumSignals; ++k) {
             s.peak[k] = static_cast<float>(streamOf(k).peak[k % kWidth]);
             s.meanSquare[k] = static_cast<float>(streamOf(k).meanSquare[k % kWidth]);
@@ -60,18 +64,18 @@ public:
     }
 
     // The peak follower of a signal after the last pair.
-    Sample peak(int signal) const { return streamOf(signal).peak[signal % kWidth]; }
+    [[gnu::always_inline]] Sample peak(int signal) const { return streamOf(signal).peak[signal % kWidth]; }
 
     // False once a peak follower took a NaN or an infinity: such a follower
     // stays NaN to the end of the block.
-    bool peaksFinite() const {
+    [[gnu::always_inline]] bool peaksFinite() const {
         for (int k = 0; k < kNumSignals; ++k)
             if (!std::isfinite(peak(k))) return false;
         return true;
     }
 
     // One pair.
-    void step(Sample left, Sample right) {
+    [[gnu::always_inline]] void step(Sample left, Sample right) {
         const Coefficients c = vectorOf(coeff_);
         if constexpr (kWidth == 4) {
             stepOne<true>(main_, Vector{left, right, left + right, left - right}, c);
@@ -83,7 +87,7 @@ public:
 
     // `pairs` pairs; two at a time while twoAtOnce(). The streams are kept in
     // local values for the loop so that they stay in registers.
-    void run(const Sample* left, const Sample* right, int pairs) {
+    [[gnu::always_inline]] void run(const Sample* left, const Sample* right, int pairs) {
         Stream channels = channels_;
         Stream main = main_;
         const Coefficients c = vectorOf(coeff_);
@@ -141,12 +145,12 @@ private:
                coeff_.autoRelease <= Sample(kLargestCoeffForTwo);
     }
 
-    static Coefficients vectorOf(const FollowerCoefficients<Sample>& c) {
+    [[gnu::always_inline]] static Coefficients vectorOf(const FollowerCoefficients<Sample>& c) {
         return Coefficients{splat(c.peak), splat(c.meanSquare), splat(c.autoRelease),
                             splat(c.autoWeight)};
     }
 
-    const Stream& streamOf(int signal) const {
+    [[gnu::always_inline]] const Stream& streamOf(int signal) const {
         return signal / kWidth == kSum / kWidth ? main_ : channels_;
     }
 
@@ -187,20 +191,25 @@ private:
         }
     }
 
-    static Q lanesOf(const float (&v)[kNumSignals]) { return Q::of(v[0], v[1], v[2], v[3]); }
-    static Vector splat(Sample value) { return Q::all(value).part[0]; }
-    static Vector greater(Vector a, Vector b) { return a > b ? a : b; }
-    static Vector smooth(Vector state, Vector input, Vector coeff) {
-        return follower_steps::smoothStep(state, input, coeff);
+    // kWidth fields from `first` on.
+    [[gnu::always_inline]] static Vector lanes(const float (&v)[kNumSignals], int first) {
+        Vector r = {};
+        for (int k = 0; k < kWidth; ++k) r[k] = v[first + k];
+        return r;
     }
-    static Vector magnitudeOf(Vector v) {
-        using Mask = typename Q::Mask;
-        return reinterpret_cast<Vector>(reinterpret_cast<Mask>(v) & Q::Lanes::kAllButSign);
+    [[gnu::always_inline]] static Vector splat(Sample value) { return Vector{} + value; }
+    [[gnu::always_inline]] static Vector greater(Vector a, Vector b) { return a > b ? a : b; }
+    [[gnu::always_inline]] static Vector smooth(Vector state, Vector input, Vector coeff) {
+        return state + (input - state) * coeff;
+    }
+    [[gnu::always_inline]] static Vector magnitudeOf(Vector v) {
+        constexpr Whole kAllButSign = std::numeric_limits<Whole>::max();
+        return reinterpret_cast<Vector>(reinterpret_cast<Mask>(v) & kAllButSign);
     }
 
     // The weighted larger of the M and S peaks of the stream, in its M lane
     // as std::max(M, S) gives it.
-    static Vector envelopeInput(Vector peaks, const Coefficients& c) {
+    [[gnu::always_inline]] static Vector envelopeInput(Vector peaks, const Coefficients& c) {
         Vector other;
         if constexpr (kWidth == 4)
             other = __builtin_shufflevector(peaks, peaks, 0, 1, 3, 2);

@@ -56,7 +56,13 @@ float automaticLevel(float envelope);
 
 class ScopraEngine {
 public:
+    ScopraEngine();
+
     EngineControls controls;
+
+    // Measures with baseline instructions only, as on a processor without
+    // AVX2 (the results are the same); for tests. Call before processing.
+    void useBaselineInstructions() { avx2_ = false; }
 
     void setSampleRate(float sampleRateHz) {
         sampleRate_.store(sampleRateHz, std::memory_order_relaxed);
@@ -112,6 +118,7 @@ private:
     ResetGate gate_;
     Mutex consumerLock_;  // serialises the consumer side among its threads
     std::atomic<float> sampleRate_{44100.0f};
+    bool avx2_;                          // set before any processing
     float cachedSampleRate_ = 44100.0f;  // audio thread only
     RateConstants cachedRate_ = rateConstantsFor(44100.0);
 };

@@ -151,24 +151,28 @@ class ScopraLiteralModel : public ::testing::Test {};
 using Precisions = ::testing::Types<float, double>;
 TYPED_TEST_SUITE(ScopraLiteralModel, Precisions);
 
-TYPED_TEST(ScopraLiteralModel, EveryReadingAfterEveryBlockIsBitExact) {
+// Checks the engine, as the processor allows or with baseline instructions
+// only, against the literal model over two minutes of varied signal.
+template <typename Sample>
+void expectLiteralMeasurement(bool baselineOnly) {
     // A low rate makes the four-second hold expire many times in two minutes.
     constexpr double kRateHz = 8000.0;
     constexpr long kFrames = 120 * 8000;
     std::mt19937 random(20261208);
-    const std::vector<TypeParam> left = passages<TypeParam>(random, kFrames);
-    std::vector<TypeParam> right = passages<TypeParam>(random, kFrames);
+    const std::vector<Sample> left = passages<Sample>(random, kFrames);
+    std::vector<Sample> right = passages<Sample>(random, kFrames);
     for (long n = 0; n < kFrames; n += 7) right[n] = left[n];  // some mono, M and S extremes
     for (long n = 3; n < kFrames; n += 11) right[n] = -left[n];
 
     scopra::ScopraEngine engine;
+    if (baselineOnly) engine.useBaselineInstructions();
     engine.setSampleRate(static_cast<float>(kRateHz));
     engine.suspendReset();
-    LiteralMeasurement<TypeParam> model(kRateHz);
+    LiteralMeasurement<Sample> model(kRateHz);
 
     std::uniform_int_distribution<int> blockLength(0, 700);
     std::bernoulli_distribution modeChange(0.05);
-    std::vector<TypeParam> outL(700), outR(700);
+    std::vector<Sample> outL(700), outR(700);
     bool sideMid = false;
     long block = 0;
     long nonFiniteBlocks = 0;
@@ -176,21 +180,29 @@ TYPED_TEST(ScopraLiteralModel, EveryReadingAfterEveryBlockIsBitExact) {
         const int n = static_cast<int>(std::min<long>(blockLength(random), kFrames - done));
         if (modeChange(random)) sideMid = !sideMid;
         engine.controls.modeSM = sideMid ? 1.0f : 0.0f;
-        const TypeParam* in[2] = {left.data() + done, right.data() + done};
-        TypeParam* out[2] = {outL.data(), outR.data()};
-        engine.process<TypeParam>(in, out, n);
+        const Sample* in[2] = {left.data() + done, right.data() + done};
+        Sample* out[2] = {outL.data(), outR.data()};
+        engine.process<Sample>(in, out, n);
         model.process(in[0], in[1], n, sideMid);
         ASSERT_NO_FATAL_FAILURE(expectSame(model.state, engine.readings(), block));
-        nonFiniteBlocks += !std::isfinite(std::accumulate(in[0], in[0] + n, TypeParam(0)) +
-                                          std::accumulate(in[1], in[1] + n, TypeParam(0)));
-        ASSERT_EQ(0, std::memcmp(out[0], in[0], n * sizeof(TypeParam))) << "block " << block;
-        ASSERT_EQ(0, std::memcmp(out[1], in[1], n * sizeof(TypeParam))) << "block " << block;
+        nonFiniteBlocks += !std::isfinite(std::accumulate(in[0], in[0] + n, Sample(0)) +
+                                          std::accumulate(in[1], in[1] + n, Sample(0)));
+        ASSERT_EQ(0, std::memcmp(out[0], in[0], n * sizeof(Sample))) << "block " << block;
+        ASSERT_EQ(0, std::memcmp(out[1], in[1], n * sizeof(Sample))) << "block " << block;
         done += n;
     }
     // The signal must have exercised what the test is for.
     EXPECT_GT(block, 1000);
     EXPECT_GT(model.expiries, 20);
     EXPECT_GT(nonFiniteBlocks, 3);
+}
+
+TYPED_TEST(ScopraLiteralModel, EveryReadingAfterEveryBlockIsBitExact) {
+    expectLiteralMeasurement<TypeParam>(false);
+}
+
+TYPED_TEST(ScopraLiteralModel, BaselineInstructionsGiveTheSameReadings) {
+    expectLiteralMeasurement<TypeParam>(true);
 }
 
 }  // namespace

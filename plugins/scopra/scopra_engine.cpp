@@ -39,10 +39,24 @@ int captureFactorFor(double sampleRateHz) {
     return 8;
 }
 
-// The audio unchanged. Processing in place needs no copy; otherwise each
-// channel is copied whole, unless an output is the other channel's input,
-// when the pairs are copied one by one so that no input is overwritten
-// before it is read.
+// One channel unchanged: nothing to do in place, a plain copy for a short
+// block that does not overlap its input (no library call), memmove otherwise.
+constexpr int kShortBlockFrames = 256;
+
+template <typename Sample>
+void copyChannel(const Sample* in, Sample* out, int frames) {
+    if (out == in) return;
+    if (frames <= kShortBlockFrames && (out + frames <= in || in + frames <= out)) {
+        const Sample* __restrict from = in;
+        Sample* __restrict to = out;
+        for (int i = 0; i < frames; ++i) to[i] = from[i];
+    } else {
+        std::memmove(out, in, static_cast<size_t>(frames) * sizeof(Sample));
+    }
+}
+
+// The audio unchanged. When an output is the other channel's input the pairs
+// are copied one by one, so that no input is overwritten before it is read.
 template <typename Sample>
 void passThrough(const Sample* const* inputs, Sample* const* outputs, int frames) {
     if (frames <= 0) return;
@@ -59,9 +73,8 @@ void passThrough(const Sample* const* inputs, Sample* const* outputs, int frames
         }
         return;
     }
-    const size_t bytes = static_cast<size_t>(frames) * sizeof(Sample);
-    if (outL != inL) std::memmove(outL, inL, bytes);
-    if (outR != inR) std::memmove(outR, inR, bytes);
+    copyChannel(inL, outL, frames);
+    copyChannel(inR, outR, frames);
 }
 
 // The held peak drops once its count, converted to float, exceeds the hold
@@ -147,6 +160,33 @@ template <typename Sample, bool kSideMid>
     measureBlock<Sample, kSideMid, 4>(state, coefficients, holdResetCount, left, right, frames);
 }
 
+// One pair in D + 1, the first of every block being pair D, becomes a point
+// while the buffer has room, two at a time where the point maker can.
+template <typename Sample, typename Points>
+[[gnu::always_inline]] inline void capturePoints(ScopeCapture& capture, int32_t& index,
+                                                 const Points& points, const Sample* left,
+                                                 const Sample* right, int frames,
+                                                 int captureFactor) {
+    const int step = captureFactor + 1;
+    int i = captureFactor;
+    if constexpr (Points::kAtOnce == 2) {
+        for (; i + step < frames && index >= 1; i += 2 * step) {
+            ScopePoint first, second;
+            points.two(left[i], right[i], left[i + step], right[i + step], first, second);
+            capture.put(index, first);
+            capture.put(index, second);
+        }
+    }
+    for (; i < frames && index >= 0; i += step) capture.put(index, points.one(left[i], right[i]));
+}
+
+[[gnu::target("avx2")]] void capturePointsAvx2(ScopeCapture& capture, int32_t& index,
+                                               const double* left, const double* right,
+                                               int frames, int captureFactor, double plotScale) {
+    capturePoints(capture, index, WideScopePoints(plotScale), left, right, frames,
+                  captureFactor);
+}
+
 bool processorHasAvx2() {
     __builtin_cpu_init();
     return __builtin_cpu_supports("avx2");
@@ -190,19 +230,17 @@ const RateConstants& ScopraEngine::currentRateConstants() {
 }
 
 template <typename Sample>
-std::optional<float> ScopraEngine::process(const Sample* const* inputs, Sample* const* outputs,
-                                           int frames) {
+bool ScopraEngine::processBlock(const Sample* const* inputs, Sample* const* outputs, int frames) {
     if (!gate_.tryEnter()) {  // a reset is under way: it clears this block's data anyway
         passThrough(inputs, outputs, frames);
-        return std::nullopt;
+        return false;
     }
     measure(inputs, outputs, frames, currentRateConstants());
     finishBlock();
-    std::optional<float> level;
-    if (isOn(controls.autoOn.load(std::memory_order_relaxed)))
-        level = automaticLevel<Sample>(state_.autoEnvelope);
+    const bool levelChosen = isOn(controls.autoOn.load(std::memory_order_relaxed));
+    if (levelChosen) newLevel_ = automaticLevel<Sample>(state_.autoEnvelope);
     gate_.leave();
-    return level;
+    return levelChosen;
 }
 
 template <typename Sample>
@@ -212,29 +250,24 @@ void ScopraEngine::measure(const Sample* const* inputs, Sample* const* outputs, 
     follow(inputs, outputs, frames, rate);
 }
 
-// One pair in D + 1, the first of every block being pair D, becomes a point
-// while the buffer has room: x = R - L across, y = -(L + R) down, in pixels.
+// The block's goniometer points from the current write index on.
 template <typename Sample>
 void ScopraEngine::capture(const Sample* const* inputs, int frames, int captureFactor) {
     const int32_t startIndex = capture_.beginWriting();
     int32_t index = startIndex;
-    const Sample plotScale = static_cast<Sample>(
+    const double plotScale =
         static_cast<double>(controls.scopeGain.load(std::memory_order_relaxed)) *
-        kPlotPixelsPerUnit);
-    const ScopePoints<Sample> points(plotScale);
-    const Sample* inL = inputs[0];
-    const Sample* inR = inputs[1];
-    const int step = captureFactor + 1;
-    int i = captureFactor;
-    if constexpr (ScopePoints<Sample>::kAtOnce == 2) {
-        for (; i + step < frames && index >= 1; i += 2 * step) {
-            ScopePoint first, second;
-            points.two(inL[i], inR[i], inL[i + step], inR[i + step], first, second);
-            capture_.put(index, first);
-            capture_.put(index, second);
+        kPlotPixelsPerUnit;
+    if constexpr (sizeof(Sample) == 8) {
+        if (avx2_) {
+            capturePointsAvx2(capture_, index, inputs[0], inputs[1], frames, captureFactor,
+                              plotScale);
+            capture_.endWriting(startIndex, index);
+            return;
         }
     }
-    for (; i < frames && index >= 0; i += step) capture_.put(index, points.one(inL[i], inR[i]));
+    capturePoints(capture_, index, ScopePoints<Sample>(static_cast<Sample>(plotScale)),
+                  inputs[0], inputs[1], frames, captureFactor);
     capture_.endWriting(startIndex, index);
 }
 
@@ -308,9 +341,7 @@ bool ScopraEngine::takeBurst(ScopePoint (&points)[kScopePoints]) {
     return capture_.takeBurst(points);
 }
 
-template std::optional<float> ScopraEngine::process<float>(const float* const*, float* const*,
-                                                           int);
-template std::optional<float> ScopraEngine::process<double>(const double* const*,
-                                                            double* const*, int);
+template bool ScopraEngine::processBlock<float>(const float* const*, float* const*, int);
+template bool ScopraEngine::processBlock<double>(const double* const*, double* const*, int);
 
 }  // namespace scopra

@@ -76,7 +76,10 @@ public:
     // out for a reset.
     template <typename Sample>
     std::optional<float> process(const Sample* const* inputs, Sample* const* outputs,
-                                 int frames);
+                                 int frames) {
+        if (!processBlock(inputs, outputs, frames)) return std::nullopt;
+        return newLevel_;
+    }
 
     // Host suspend: everything cleared, capture re-armed at 511.
     void suspendReset();
@@ -96,6 +99,10 @@ public:
     DisplayValues displayValues() const { return display_.load(); }
 
 private:
+    // process() without the optional, which would cross the call in memory:
+    // true when a new automatic level is in newLevel_.
+    template <typename Sample>
+    bool processBlock(const Sample* const* inputs, Sample* const* outputs, int frames);
     template <typename Sample>
     void measure(const Sample* const* inputs, Sample* const* outputs, int frames,
                  const RateConstants& rate);
@@ -119,6 +126,7 @@ private:
     Mutex consumerLock_;  // serialises the consumer side among its threads
     std::atomic<float> sampleRate_{44100.0f};
     bool avx2_;                          // set before any processing
+    float newLevel_ = 1.0f;              // audio thread only
     float cachedSampleRate_ = 44100.0f;  // audio thread only
     RateConstants cachedRate_ = rateConstantsFor(44100.0);
 };

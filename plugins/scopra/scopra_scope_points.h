@@ -10,6 +10,8 @@
 
 #include <emmintrin.h>
 
+#include <cstdint>
+
 #include "plugins/scopra/scopra_scope_capture.h"
 
 namespace scopra {
@@ -94,6 +96,45 @@ private:
     __m128d scale_;
     __m128d low_;
     __m128d high_;
+};
+
+// The 64-bit path's points two at a time in vectors of four doubles, for code
+// built for processors with AVX2 only; every member is inlined there.
+class WideScopePoints {
+public:
+    static constexpr int kAtOnce = 2;
+    typedef double Vector __attribute__((vector_size(32)));
+    typedef int32_t Whole __attribute__((vector_size(16)));
+
+    [[gnu::always_inline]] explicit WideScopePoints(double plotScale)
+        : scale_(Vector{} + plotScale),
+          low_{kScopeLeftPixels, kScopeTopPixels, kScopeLeftPixels, kScopeTopPixels},
+          high_{kScopeRightPixels, kScopeBottomPixels, kScopeRightPixels, kScopeBottomPixels} {}
+
+    [[gnu::always_inline]] ScopePoint one(double left, double right) const {
+        ScopePoint first, second;
+        two(left, right, left, right, first, second);
+        return first;
+    }
+
+    [[gnu::always_inline]] void two(double left0, double right0, double left1, double right1,
+                                    ScopePoint& first, ScopePoint& second) const {
+        const Vector l = {left0, left0, left1, left1};
+        const Vector r = {right0, -right0, right1, -right1};
+        Vector scaled = (r - l) * scale_;
+        scaled = scaled == scaled ? scaled : Vector{};  // NaN to 0
+        scaled = scaled > low_ ? scaled : low_;
+        scaled = scaled < high_ ? scaled : high_;
+        const Vector pixels =
+            __builtin_convertvector(__builtin_convertvector(scaled, Whole), Vector);
+        first = ScopePoint{pixels[0], pixels[1]};
+        second = ScopePoint{pixels[2], pixels[3]};
+    }
+
+private:
+    Vector scale_;
+    Vector low_;
+    Vector high_;
 };
 
 }  // namespace scopra

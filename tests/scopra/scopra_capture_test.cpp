@@ -158,39 +158,48 @@ ScopePoint literalPoint(Sample left, Sample right, Sample k) {
 // Random pairs, loud and quiet, with an occasional NaN or infinity, in blocks
 // of odd and even lengths at every capture factor: every point is the literal
 // one, whichever way the engine works it out.
-TYPED_TEST(ScopraCapture, EveryPointIsTheLiteralPointOfItsPair) {
+template <typename Sample>
+void expectLiteralPoints(ScopraEngine& engine) {
+    Burst burst = {};
     const float rates[] = {44100.0f, 96000.0f, 192000.0f, 384000.0f};
     std::mt19937 random(7);
     std::uniform_real_distribution<double> unit(-2.0, 2.0);
     std::uniform_int_distribution<int> special(0, 40);
-    const TypeParam inf = std::numeric_limits<TypeParam>::infinity();
-    const TypeParam nonFinite[] = {std::numeric_limits<TypeParam>::quiet_NaN(), inf, -inf};
+    const Sample inf = std::numeric_limits<Sample>::infinity();
+    const Sample nonFinite[] = {std::numeric_limits<Sample>::quiet_NaN(), inf, -inf};
     for (const float rate : rates) {
-        scopra_test::prepare(this->engine, rate);
+        scopra_test::prepare(engine, rate);
         const int factor = scopra::rateConstantsFor(rate).captureFactor;
-        const TypeParam k = static_cast<TypeParam>(double(this->engine.controls.scopeGain) * 31.0);
-        std::vector<TypeParam> left, right;
+        const Sample k = static_cast<Sample>(double(engine.controls.scopeGain) * 31.0);
         std::vector<ScopePoint> expected;
         for (int block = 0; expected.size() < kScopePoints; ++block) {
             const int frames = 37 + block % 5;
-            std::vector<TypeParam> l(frames), r(frames);
+            std::vector<Sample> l(frames), r(frames);
             for (int i = 0; i < frames; ++i) {
                 const int s = special(random);
-                l[i] = s < 3 ? nonFinite[s] : static_cast<TypeParam>(unit(random) * (s % 2 ? 1 : 0.01));
-                r[i] = static_cast<TypeParam>(unit(random));
+                l[i] = s < 3 ? nonFinite[s] : static_cast<Sample>(unit(random) * (s % 2 ? 1 : 0.01));
+                r[i] = static_cast<Sample>(unit(random));
             }
             for (int i = factor; i < frames && expected.size() < kScopePoints; i += factor + 1)
                 expected.push_back(literalPoint(l[i], r[i], k));
-            TypeParam* io[2] = {l.data(), r.data()};
-            this->engine.template process<TypeParam>(io, io, frames);
+            Sample* io[2] = {l.data(), r.data()};
+            engine.template process<Sample>(io, io, frames);
         }
-        ASSERT_TRUE(this->engine.takeBurst(this->burst)) << rate;
+        ASSERT_TRUE(engine.takeBurst(burst)) << rate;
         for (int n = 0; n < kScopePoints; ++n) {
-            const ScopePoint& p = this->burst[kScopePoints - 1 - n];
+            const ScopePoint& p = burst[kScopePoints - 1 - n];
             ASSERT_TRUE(p.x == expected[n].x && p.y == expected[n].y)
                 << "rate " << rate << " point " << n << ": " << p.x << "," << p.y << " vs "
                 << expected[n].x << "," << expected[n].y;
         }
+    }
+}
+
+TYPED_TEST(ScopraCapture, EveryPointIsTheLiteralPointOfItsPair) {
+    for (const bool baselineOnly : {false, true}) {
+        ScopraEngine engine;
+        if (baselineOnly) engine.useBaselineInstructions();
+        expectLiteralPoints<TypeParam>(engine);
     }
 }
 

@@ -56,21 +56,30 @@ public:
 
     // Rounds the values to their 32-bit fields.
     [[gnu::always_inline]] void storeInto(MeasurementState& s) const {
+        Sample peaks[kNumSignals], squares[kNumSignals];
+        lanesOf(&Stream::peak, peaks);
+        lanesOf(&Stream::meanSquare, squares);
         for (int k = 0; k < kNumSignals; ++k) {
-            s.peak[k] = static_cast<float>(streamOf(k).peak[k % kWidth]);
-            s.meanSquare[k] = static_cast<float>(streamOf(k).meanSquare[k % kWidth]);
+            s.peak[k] = static_cast<float>(peaks[k]);
+            s.meanSquare[k] = static_cast<float>(squares[k]);
         }
-        s.autoEnvelope = static_cast<float>(main_.envelope[kSum % kWidth]);
+        Sample envelope[kWidth];
+        std::memcpy(envelope, &main_.envelope, sizeof envelope);
+        s.autoEnvelope = static_cast<float>(envelope[kSum % kWidth]);
     }
 
-    // The peak follower of a signal after the last pair.
-    [[gnu::always_inline]] Sample peak(int signal) const { return streamOf(signal).peak[signal % kWidth]; }
+    // The peak followers of the four signals after the last pair.
+    [[gnu::always_inline]] void peaks(Sample (&out)[kNumSignals]) const {
+        lanesOf(&Stream::peak, out);
+    }
 
     // False once a peak follower took a NaN or an infinity: such a follower
     // stays NaN to the end of the block.
     [[gnu::always_inline]] bool peaksFinite() const {
+        Sample p[kNumSignals];
+        peaks(p);
         for (int k = 0; k < kNumSignals; ++k)
-            if (!std::isfinite(peak(k))) return false;
+            if (!std::isfinite(p[k])) return false;
         return true;
     }
 
@@ -150,8 +159,16 @@ private:
                             splat(c.autoWeight)};
     }
 
-    [[gnu::always_inline]] const Stream& streamOf(int signal) const {
-        return signal / kWidth == kSum / kWidth ? main_ : channels_;
+    // The lanes of one member of the streams in signal order, copied out so
+    // that the streams themselves are never indexed and stay in registers.
+    [[gnu::always_inline]] void lanesOf(Vector Stream::*member,
+                                        Sample (&out)[kNumSignals]) const {
+        if constexpr (kWidth == 4) {
+            std::memcpy(out, &(main_.*member), sizeof(Vector));
+        } else {
+            std::memcpy(out, &(channels_.*member), sizeof(Vector));
+            std::memcpy(out + kWidth, &(main_.*member), sizeof(Vector));
+        }
     }
 
     template <bool kEnvelope>

@@ -91,29 +91,52 @@ int32_t firstCountAbove(double limitSamples) {
 
 bool sameBits(float a, float b) { return std::memcmp(&a, &b, sizeof a) == 0; }
 
-// Pair by pair: the followers, then the held peaks from the shown followers.
-template <typename Sample, bool kSideMid, typename Followers>
-[[gnu::always_inline]] inline void measurePairs(Followers& followers, MeterHold<Sample, kSideMid>& hold,
-                  const Sample* left, const Sample* right, int pairs) {
-    constexpr int kMeter1 = kSideMid ? kDifference : kLeft;
-    constexpr int kMeter2 = kSideMid ? kSum : kRight;
-    const Sample scale = kSideMid ? Sample(kSideMidMeterScale) : Sample(1);
-    for (int i = 0; i < pairs; ++i) {
-        followers.step(left[i], right[i]);
-        hold.step(Sample(scale * followers.peak(kMeter1)), Sample(scale * followers.peak(kMeter2)));
+// What the meters show of the peak followers: L and R, or half of S and M.
+template <typename Sample, bool kSideMid>
+[[gnu::always_inline]] inline void shownValues(const Sample (&peaks)[kNumSignals],
+                                               Sample& meter1, Sample& meter2) {
+    if constexpr (kSideMid) {
+        meter1 = Sample(kSideMidMeterScale) * peaks[kDifference];
+        meter2 = Sample(kSideMidMeterScale) * peaks[kSum];
+    } else {
+        meter1 = peaks[kLeft];
+        meter2 = peaks[kRight];
     }
 }
 
-// The first pair and every pair in which a held peak drops pair by pair, the
-// stretches between them span by span. False when the block had a NaN or an
-// infinity, for which the spans do not hold.
+// Pair by pair: the followers, then the held peaks from the shown followers.
+template <typename Sample, bool kSideMid, typename Followers>
+[[gnu::always_inline]] inline void measurePairs(Followers& followers,
+                                                MeterHold<Sample, kSideMid>& hold,
+                                                const Sample* left, const Sample* right,
+                                                int pairs) {
+    for (int i = 0; i < pairs; ++i) {
+        followers.step(left[i], right[i]);
+        Sample peaks[kNumSignals], meter1, meter2;
+        followers.peaks(peaks);
+        shownValues<Sample, kSideMid>(peaks, meter1, meter2);
+        hold.step(meter1, meter2);
+    }
+}
+
+// Every pair in which a held peak drops, and the first pair unless the held
+// peaks are already at least the meters' values, pair by pair; the stretches
+// between them span by span. False when the block had a NaN or an infinity,
+// for which the spans do not hold.
 template <typename Sample, bool kSideMid, typename Followers>
 [[gnu::always_inline]] inline bool measureInSpans(Followers& followers,
                                                   MeterHold<Sample, kSideMid>& hold,
                                                   const Sample* left, const Sample* right,
                                                   int frames) {
-    measurePairs(followers, hold, left, right, 1);
-    for (int i = 1; i < frames;) {
+    Sample peaks[kNumSignals], meter1, meter2;
+    followers.peaks(peaks);
+    shownValues<Sample, kSideMid>(peaks, meter1, meter2);
+    int i = 0;
+    if (!hold.atLeast(meter1, meter2)) {
+        measurePairs(followers, hold, left, right, 1);
+        i = 1;
+    }
+    while (i < frames) {
         const int32_t room = hold.pairsBeforeExpiry();
         if (room == 0) {
             measurePairs(followers, hold, left + i, right + i, 1);

@@ -65,33 +65,40 @@ class MeterHold {
 public:
     using Magnitudes = MeterMagnitudes<kSideMid>;
 
-    MeterHold(const MeasurementState& s, int32_t resetCount)
+    [[gnu::always_inline]] MeterHold(const MeasurementState& s, int32_t resetCount)
         : held_{s.heldPeak[0], s.heldPeak[1]},
           count_{s.holdCount[0], s.holdCount[1]},
           resetCount_(resetCount) {}
 
-    void storeInto(MeasurementState& s) const {
-        for (int m = 0; m < kNumMeters; ++m) {
-            s.heldPeak[m] = static_cast<float>(held_[m]);
-            s.holdCount[m] = count_[m];
-        }
+    [[gnu::always_inline]] void storeInto(MeasurementState& s) const {
+        s.heldPeak[0] = static_cast<float>(held_[0]);
+        s.heldPeak[1] = static_cast<float>(held_[1]);
+        s.holdCount[0] = count_[0];
+        s.holdCount[1] = count_[1];
+    }
+
+    // Whether each held peak is at least its meter's value, which the spans
+    // need; after a change of mode, or a follower flushed to 0 with its held
+    // peak, it may not be until the next pair.
+    [[gnu::always_inline]] bool atLeast(Sample value1, Sample value2) const {
+        return held_[0] >= value1 && held_[1] >= value2;
     }
 
     // Pairs before a count can reach the reset count: span() may take that
     // many; 0 when one is due now.
-    int32_t pairsBeforeExpiry() const {
+    [[gnu::always_inline]] int32_t pairsBeforeExpiry() const {
         const int32_t counted = std::max(count_[0], count_[1]);
         return counted >= resetCount_ ? 0 : resetCount_ - counted;
     }
 
     // One pair, with the meters' values (the shown peak followers).
-    void step(Sample value1, Sample value2) {
+    [[gnu::always_inline]] void step(Sample value1, Sample value2) {
         holdOne(0, value1);
         holdOne(1, value2);
     }
 
     // `pairs` pairs of input, no more than pairsBeforeExpiry().
-    void span(const Sample* left, const Sample* right, int pairs) {
+    [[gnu::always_inline]] void span(const Sample* left, const Sample* right, int pairs) {
         Sample largest[kNumMeters];
         largestOf(left, right, pairs, largest);
         if (largest[0] > held_[0])
@@ -117,7 +124,7 @@ private:
         T operator()(T left, T right) const { return Magnitudes::meter2(left, right); }
     };
 
-    void holdOne(int m, Sample value) {
+    [[gnu::always_inline]] void holdOne(int m, Sample value) {
         if (value > held_[m] || count_[m] >= resetCount_) {
             held_[m] = value;
             count_[m] = 0;
@@ -128,7 +135,7 @@ private:
 
     // The span's largest value, first seen at pair `first`, rose above the
     // held peak.
-    void rise(int m, Sample largest, int pairs, int first) {
+    [[gnu::always_inline]] void rise(int m, Sample largest, int pairs, int first) {
         held_[m] = largest;
         count_[m] = pairs - 1 - first;
     }

@@ -17,10 +17,11 @@ constexpr int kEditorTickFrames = static_cast<int>(kBenchRateHz * 0.035);
 // burst on its ticks; `worstCase` takes each burst as soon as it is full, so
 // the capture never rests.
 template <typename Sample>
-void measureBlocks(benchmark::State& state, bool worstCase) {
+void measureBlocks(benchmark::State& state, bool worstCase, bool baselineOnly = false) {
     const int frames = static_cast<int>(state.range(0));
     StereoBuffers<Sample> buffers(frames);
     scopra::ScopraEngine engine;
+    if (baselineOnly) engine.useBaselineInstructions();
     engine.setSampleRate(kBenchRateHz);
     engine.controls.autoOn = 1.0f;
     scopra::ScopePoint points[scopra::kScopePoints];
@@ -44,6 +45,14 @@ void BM_ScopraMeasure(benchmark::State& state) {
 }
 BENCHMARK_TEMPLATE(BM_ScopraMeasure, float)->Arg(64)->Arg(512)->Arg(4096);
 BENCHMARK_TEMPLATE(BM_ScopraMeasure, double)->Arg(64)->Arg(512)->Arg(4096);
+
+// The same on baseline x86-64 instructions, as on a processor without AVX2.
+template <typename Sample>
+void BM_ScopraMeasureBaseline(benchmark::State& state) {
+    measureBlocks<Sample>(state, false, true);
+}
+BENCHMARK_TEMPLATE(BM_ScopraMeasureBaseline, float)->Arg(64)->Arg(512)->Arg(4096);
+BENCHMARK_TEMPLATE(BM_ScopraMeasureBaseline, double)->Arg(64)->Arg(512)->Arg(4096);
 
 template <typename Sample>
 void BM_ScopraMeasureCaptureAlways(benchmark::State& state) {

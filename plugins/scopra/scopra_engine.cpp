@@ -105,16 +105,15 @@ template <typename Sample, bool kSideMid>
 }
 
 // Pair by pair: the followers, then the held peaks from the shown followers.
-template <typename Sample, bool kSideMid, typename Followers>
-[[gnu::always_inline]] inline void measurePairs(Followers& followers,
-                                                MeterHold<Sample, kSideMid>& hold,
+template <typename Sample, typename Followers, typename Hold>
+[[gnu::always_inline]] inline void measurePairs(Followers& followers, Hold& hold,
                                                 const Sample* left, const Sample* right,
                                                 int pairs) {
     for (int i = 0; i < pairs; ++i) {
         followers.step(left[i], right[i]);
         Sample peaks[kNumSignals], meter1, meter2;
         followers.peaks(peaks);
-        shownValues<Sample, kSideMid>(peaks, meter1, meter2);
+        shownValues<Sample, Hold::kShowsSideMid>(peaks, meter1, meter2);
         hold.step(meter1, meter2);
     }
 }
@@ -123,14 +122,13 @@ template <typename Sample, bool kSideMid, typename Followers>
 // peaks are already at least the meters' values, pair by pair; the stretches
 // between them span by span. False when the block had a NaN or an infinity,
 // for which the spans do not hold.
-template <typename Sample, bool kSideMid, typename Followers>
-[[gnu::always_inline]] inline bool measureInSpans(Followers& followers,
-                                                  MeterHold<Sample, kSideMid>& hold,
+template <typename Sample, typename Followers, typename Hold>
+[[gnu::always_inline]] inline bool measureInSpans(Followers& followers, Hold& hold,
                                                   const Sample* left, const Sample* right,
                                                   int frames) {
     Sample peaks[kNumSignals], meter1, meter2;
     followers.peaks(peaks);
-    shownValues<Sample, kSideMid>(peaks, meter1, meter2);
+    shownValues<Sample, Hold::kShowsSideMid>(peaks, meter1, meter2);
     int i = 0;
     if (!hold.atLeast(meter1, meter2)) {
         measurePairs(followers, hold, left, right, 1);
@@ -151,16 +149,16 @@ template <typename Sample, bool kSideMid, typename Followers>
     return followers.peaksFinite();
 }
 
-// The measurement of a block of pairs into `state`, with vectors of kWidth
-// lanes. Blocks with a NaN or an infinity go again from their start, pair by
-// pair.
-template <typename Sample, bool kSideMid, int kWidth>
+// The measurement of a block of pairs into `state`, the followers with
+// vectors of kWidth lanes, the spans of the held peaks with kScanWidth.
+// Blocks with a NaN or an infinity go again from their start, pair by pair.
+template <typename Sample, bool kSideMid, int kWidth, int kScanWidth>
 [[gnu::always_inline]] inline void measureBlock(MeasurementState& state,
                                                 const FollowerCoefficients<Sample>& coefficients,
                                                 int32_t holdResetCount, const Sample* left,
                                                 const Sample* right, int frames) {
     using Followers = BlockFollowers<Sample, kWidth>;
-    using Hold = MeterHold<Sample, kSideMid>;
+    using Hold = MeterHold<Sample, kSideMid, kScanWidth>;
     Followers followers(state, coefficients);
     Hold hold(state, holdResetCount);
     if (frames > 0 && !measureInSpans(followers, hold, left, right, frames)) {
@@ -180,7 +178,8 @@ template <typename Sample, bool kSideMid>
                                              const FollowerCoefficients<Sample>& coefficients,
                                              int32_t holdResetCount, const Sample* left,
                                              const Sample* right, int frames) {
-    measureBlock<Sample, kSideMid, 4>(state, coefficients, holdResetCount, left, right, frames);
+    measureBlock<Sample, kSideMid, 4, 32 / sizeof(Sample)>(state, coefficients, holdResetCount,
+                                                           left, right, frames);
 }
 
 // One pair in D + 1, the first of every block being pair D, becomes a point
@@ -315,9 +314,8 @@ void ScopraEngine::followInMode(const Sample* const* inputs, Sample* const* outp
         measureBlockAvx2<Sample, kSideMid>(state_, coefficients, rate.holdResetCount, inputs[0],
                                            inputs[1], frames);
     else
-        measureBlock<Sample, kSideMid, 16 / sizeof(Sample)>(state_, coefficients,
-                                                            rate.holdResetCount, inputs[0],
-                                                            inputs[1], frames);
+        measureBlock<Sample, kSideMid, 16 / sizeof(Sample), 16 / sizeof(Sample)>(
+            state_, coefficients, rate.holdResetCount, inputs[0], inputs[1], frames);
     passThrough(inputs, outputs, frames);
 }
 

@@ -18,7 +18,9 @@
 #include <cstdint>
 #include <cstring>
 
-#include "dsp/quad.h"
+#include <limits>
+#include <type_traits>
+
 #include "plugins/scopra/scopra_measurement_state.h"
 
 namespace scopra {
@@ -28,14 +30,14 @@ namespace scopra {
 template <bool kSideMid>
 struct MeterMagnitudes {
     template <typename T>
-    static T meter1(T left, T right) {
+    [[gnu::always_inline]] static T meter1(T left, T right) {
         if constexpr (kSideMid)
             return half(magnitude(left - right));
         else
             return magnitude(left);
     }
     template <typename T>
-    static T meter2(T left, T right) {
+    [[gnu::always_inline]] static T meter2(T left, T right) {
         if constexpr (kSideMid)
             return half(magnitude(left + right));
         else
@@ -46,24 +48,29 @@ private:
     static float magnitude(float v) { return std::fabs(v); }
     static double magnitude(double v) { return std::fabs(v); }
     template <typename V>
-    static V magnitude(V v) {
+    [[gnu::always_inline]] static V magnitude(V v) {
         using Sample = decltype(v[0] + 0);
-        using Mask = typename Quad<Sample>::Mask;
+        using Whole = std::conditional_t<sizeof(Sample) == 4, int32_t, int64_t>;
+        typedef Whole Mask __attribute__((vector_size(sizeof(V))));
         return reinterpret_cast<V>(reinterpret_cast<Mask>(v) &
-                                   Quad<Sample>::Lanes::kAllButSign);
+                                   std::numeric_limits<Whole>::max());
     }
     template <typename T>
-    static T half(T v) {
+    [[gnu::always_inline]] static T half(T v) {
         return v * decltype(v[0] + 0)(0.5);
     }
     static float half(float v) { return v * 0.5f; }
     static double half(double v) { return v * 0.5; }
 };
 
-template <typename Sample, bool kSideMid>
+// kWidth is the number of lanes the spans are scanned with; more than a
+// 16-byte vector holds only in code built for processors with AVX2, into
+// which every member below is inlined.
+template <typename Sample, bool kSideMid, int kWidth = 16 / sizeof(Sample)>
 class MeterHold {
 public:
     using Magnitudes = MeterMagnitudes<kSideMid>;
+    static constexpr bool kShowsSideMid = kSideMid;
 
     [[gnu::always_inline]] MeterHold(const MeasurementState& s, int32_t resetCount)
         : held_{s.heldPeak[0], s.heldPeak[1]},
@@ -112,8 +119,7 @@ public:
     }
 
 private:
-    using Vector = typename Quad<Sample>::Vector;
-    static constexpr int kWidth = Quad<Sample>::Lanes::kPerVector;
+    typedef Sample Vector __attribute__((vector_size(kWidth * sizeof(Sample))));
 
     struct Meter1 {
         template <typename T>
@@ -140,13 +146,13 @@ private:
         count_[m] = pairs - 1 - first;
     }
 
-    static Vector load(const Sample* p) {
+    [[gnu::always_inline]] static Vector load(const Sample* p) {
         Vector v;
         std::memcpy(&v, p, sizeof v);
         return v;
     }
-    static Vector greater(Vector a, Vector b) { return a > b ? a : b; }
-    static Sample largestLane(Vector a, Vector b) {
+    [[gnu::always_inline]] static Vector greater(Vector a, Vector b) { return a > b ? a : b; }
+    [[gnu::always_inline]] static Sample largestLane(Vector a, Vector b) {
         const Vector v = greater(a, b);
         Sample result = v[0];
         for (int k = 1; k < kWidth; ++k) result = v[k] > result ? v[k] : result;
@@ -156,7 +162,7 @@ private:
     // The largest magnitude of each meter over the pairs (0 for none), in
     // one pass with two running maxima per meter so that their chains
     // overlap.
-    static void largestOf(const Sample* left, const Sample* right, int pairs,
+    [[gnu::always_inline]] static void largestOf(const Sample* left, const Sample* right, int pairs,
                           Sample (&largest)[kNumMeters]) {
         Vector a1 = {}, b1 = {}, a2 = {}, b2 = {};
         int i = 0;
@@ -180,7 +186,7 @@ private:
 
     // The first pair whose magnitude is `value`, which one of them has.
     template <typename Magnitude>
-    static int firstIndexOf(const Sample* left, const Sample* right, int pairs, Sample value,
+    [[gnu::always_inline]] static int firstIndexOf(const Sample* left, const Sample* right, int pairs, Sample value,
                             Magnitude magnitude) {
         int i = 0;
         for (; i + kWidth <= pairs; i += kWidth) {

@@ -123,11 +123,15 @@ private:
 
     struct Meter1 {
         template <typename T>
-        T operator()(T left, T right) const { return Magnitudes::meter1(left, right); }
+        [[gnu::always_inline]] T operator()(T left, T right) const {
+            return Magnitudes::meter1(left, right);
+        }
     };
     struct Meter2 {
         template <typename T>
-        T operator()(T left, T right) const { return Magnitudes::meter2(left, right); }
+        [[gnu::always_inline]] T operator()(T left, T right) const {
+            return Magnitudes::meter2(left, right);
+        }
     };
 
     [[gnu::always_inline]] void holdOne(int m, Sample value) {

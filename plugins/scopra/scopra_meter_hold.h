@@ -106,20 +106,45 @@ public:
 
     // `pairs` pairs of input, no more than pairsBeforeExpiry().
     [[gnu::always_inline]] void span(const Sample* left, const Sample* right, int pairs) {
-        Sample largest[kNumMeters];
-        largestOf(left, right, pairs, largest);
-        if (largest[0] > held_[0])
-            rise(0, largest[0], pairs, firstIndexOf(left, right, pairs, largest[0], Meter1{}));
-        else
-            count_[0] += pairs;
-        if (largest[1] > held_[1])
-            rise(1, largest[1], pairs, firstIndexOf(left, right, pairs, largest[1], Meter2{}));
-        else
-            count_[1] += pairs;
+        // The largest magnitude of each meter and the chunk that first holds
+        // it: the last chunk whose largest magnitude beat all before it.
+        Sample largest[kNumMeters] = {0, 0};
+        int chunkOfLargest[kNumMeters] = {0, 0};
+        for (int start = 0; start < pairs; start += kChunkPairs) {
+            const int length = std::min(kChunkPairs, pairs - start);
+            Sample chunkLargest[kNumMeters];
+            largestOf(left + start, right + start, length, chunkLargest);
+            for (int m = 0; m < kNumMeters; ++m) {
+                if (chunkLargest[m] > largest[m]) {
+                    largest[m] = chunkLargest[m];
+                    chunkOfLargest[m] = start;
+                }
+            }
+        }
+        spanOne<0>(left, right, pairs, largest[0], chunkOfLargest[0], Meter1{});
+        spanOne<1>(left, right, pairs, largest[1], chunkOfLargest[1], Meter2{});
     }
 
 private:
     typedef Sample Vector __attribute__((vector_size(kWidth * sizeof(Sample))));
+
+    static constexpr int kChunkPairs = 64;
+
+    // A held peak below the span's largest magnitude rises to it at its first
+    // pair and counts from there; otherwise it counts every pair.
+    template <int m, typename Magnitude>
+    [[gnu::always_inline]] void spanOne(const Sample* left, const Sample* right, int pairs,
+                                        Sample largest, int chunk, Magnitude magnitude) {
+        if (largest > held_[m]) {
+            const int length = std::min(kChunkPairs, pairs - chunk);
+            const int first =
+                chunk + firstIndexOf(left + chunk, right + chunk, length, largest, magnitude);
+            held_[m] = largest;
+            count_[m] = pairs - 1 - first;
+        } else {
+            count_[m] += pairs;
+        }
+    }
 
     struct Meter1 {
         template <typename T>
@@ -141,13 +166,6 @@ private:
         } else {
             ++count_[m];
         }
-    }
-
-    // The span's largest value, first seen at pair `first`, rose above the
-    // held peak.
-    [[gnu::always_inline]] void rise(int m, Sample largest, int pairs, int first) {
-        held_[m] = largest;
-        count_[m] = pairs - 1 - first;
     }
 
     [[gnu::always_inline]] static Vector load(const Sample* p) {

@@ -144,6 +144,25 @@ TYPED_TEST(ScopraMeasurement, HeldPeakStaysFourSecondsThenDropsToTheFollower) {
     EXPECT_LT(this->readings().heldPeak[0], second);
 }
 
+// The count runs from the first pair of the largest value, however far into
+// a long block the value comes back.
+TYPED_TEST(ScopraMeasurement, HeldPeakCountsFromTheFirstPairOfItsLargestValue) {
+    const long firsts[] = {10, 63, 64, 700, 3000};
+    for (const long first : firsts) {
+        this->engine.suspendReset();
+        feedConstant<TypeParam>(this->engine, 10, 0.1, 0.0);  // a held peak to rise above
+        feed<TypeParam>(this->engine, 4096, 4096, [&](long n, TypeParam& l, TypeParam& r) {
+            l = (n == first || n == first + 1 || n == 3500 || n == 4000) ? TypeParam(0.7)
+                                                                         : TypeParam(0.05);
+            r = TypeParam(0.05);
+        });
+        const MeasurementState s = this->readings();
+        EXPECT_EQ(s.heldPeak[0], 0.7f) << first;
+        EXPECT_EQ(s.holdCount[0], 4096 - 1 - first) << first;
+        EXPECT_EQ(s.holdCount[1], 4096 - 1) << first;  // R rose to 0.05 at the block's first pair
+    }
+}
+
 TYPED_TEST(ScopraMeasurement, SideMidModeHoldsHalfTheSumAndDifferencePeaks) {
     this->engine.controls.modeSM = 1.0f;
     feedConstant<TypeParam>(this->engine, 2000, 0.6, 0.6);  // mono

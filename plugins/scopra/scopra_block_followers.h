@@ -4,8 +4,9 @@
 //
 // The work is laid out for short chains of dependent operations per pair.
 // The four signals sit in vectors of the sample type, "streams": one stream
-// of four lanes (L, R, M, S) in the 32-bit path, two of two lanes, (L, R) and
-// (M, S), in the 64-bit path. The stream holding M and S also works out the
+// of four lanes (L, R, M, S) where a vector holds four samples (the 32-bit
+// path, and the 64-bit path on processors with AVX2), otherwise two of two
+// lanes, (L, R) and (M, S). The stream holding M and S also works out the
 // envelope, in every lane from the larger of its M and S lanes, read from the
 // M lane. Each stream is stepped on its own, so that few values are live at
 // once. Two pairs at a time shorten the chains of the peak followers and of
@@ -235,8 +236,8 @@ private:
         return c.autoWeight * (peaks < other ? other : peaks);
     }
 
-    Stream channels_ = {};  // L and R in the 64-bit path; unused in the 32-bit path
-    Stream main_ = {};      // M and S (all four in the 32-bit path) and the envelope
+    Stream channels_ = {};  // L and R with two lanes; unused with four
+    Stream main_ = {};      // M and S (all four with four lanes) and the envelope
     FollowerCoefficients<Sample> coeff_;
 };
 

@@ -293,8 +293,8 @@ void ScopraEngine::capture(const Sample* const* inputs, int frames, int captureF
     capture_.endWriting(startIndex, index);
 }
 
-// The followers, the automatic-level envelope and the held peaks, pair by
-// pair, and the pass-through.
+// The followers, the automatic-level envelope and the held peaks of the
+// meters the mode shows, and the pass-through.
 template <typename Sample>
 void ScopraEngine::follow(const Sample* const* inputs, Sample* const* outputs, int frames,
                           const RateConstants& rate) {

@@ -116,7 +116,6 @@ private:
                       const RateConstants& rate);
     const RateConstants& currentRateConstants();
     void finishBlock();
-    void clearForResume();
 
     MeasurementState state_;  // the audio thread's own copy
     PublishedReadings published_;

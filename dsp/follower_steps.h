@@ -25,8 +25,10 @@ inline double releaseCoefficient(double ratio, double seconds, double sampleRate
 // input that are not negative and 0 <= coeff < 1 the released value lies
 // between input and follower even after rounding, so the larger of input and
 // released value is that same result, bit for bit, without a branch.
+// Sample may also be a vector of samples, stepped lane by lane; the step is
+// always inlined, so wide vectors never cross a call.
 template <typename Sample>
-inline Sample peakStep(Sample follower, Sample input, Sample coeff) {
+[[gnu::always_inline]] inline Sample peakStep(Sample follower, Sample input, Sample coeff) {
     const Sample released = follower + (input - follower) * coeff;
     return input > released ? input : released;
 }
@@ -40,7 +42,7 @@ inline Quad<Sample> peakStep(const Quad<Sample>& follower, const Quad<Sample>& i
 
 // For a single follower or, lane by lane, for a Quad of them.
 template <typename Sample>
-inline Sample smoothStep(Sample state, Sample input, Sample coeff) {
+[[gnu::always_inline]] inline Sample smoothStep(Sample state, Sample input, Sample coeff) {
     return state + (input - state) * coeff;
 }
 

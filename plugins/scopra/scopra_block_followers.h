@@ -19,6 +19,7 @@
 #include <limits>
 #include <type_traits>
 
+#include "dsp/follower_steps.h"
 #include "plugins/scopra/scopra_measurement_state.h"
 
 namespace scopra {
@@ -175,11 +176,11 @@ private:
     template <bool kEnvelope>
     [[gnu::always_inline]] static void stepOne(Stream& s, Vector signal, const Coefficients& c) {
         const Vector magnitude = magnitudeOf(signal);
-        s.peak = greater(magnitude, smooth(s.peak, magnitude, c.peak));
+        s.peak = follower_steps::peakStep(s.peak, magnitude, c.peak);
         s.meanSquare = smooth(s.meanSquare, signal * signal, c.meanSquare);
         if constexpr (kEnvelope) {
             const Vector input = envelopeInput(s.peak, c);
-            s.envelope = greater(input, smooth(s.envelope, input, c.autoRelease));
+            s.envelope = follower_steps::peakStep(s.envelope, input, c.autoRelease);
         }
     }
 
@@ -218,7 +219,7 @@ private:
     [[gnu::always_inline]] static Vector splat(Sample value) { return Vector{} + value; }
     [[gnu::always_inline]] static Vector greater(Vector a, Vector b) { return a > b ? a : b; }
     [[gnu::always_inline]] static Vector smooth(Vector state, Vector input, Vector coeff) {
-        return state + (input - state) * coeff;
+        return follower_steps::smoothStep(state, input, coeff);
     }
     [[gnu::always_inline]] static Vector magnitudeOf(Vector v) {
         constexpr Whole kAllButSign = std::numeric_limits<Whole>::max();

@@ -184,8 +184,8 @@ private:
     // The largest magnitude of each meter over the pairs (0 for none), in
     // one pass with two running maxima per meter so that their chains
     // overlap.
-    [[gnu::always_inline]] static void largestOf(const Sample* left, const Sample* right, int pairs,
-                          Sample (&largest)[kNumMeters]) {
+    [[gnu::always_inline]] static void largestOf(const Sample* left, const Sample* right,
+                                                 int pairs, Sample (&largest)[kNumMeters]) {
         Vector a1 = {}, b1 = {}, a2 = {}, b2 = {};
         int i = 0;
         for (; i + 2 * kWidth <= pairs; i += 2 * kWidth) {
@@ -208,8 +208,9 @@ private:
 
     // The first pair whose magnitude is `value`, which one of them has.
     template <typename Magnitude>
-    [[gnu::always_inline]] static int firstIndexOf(const Sample* left, const Sample* right, int pairs, Sample value,
-                            Magnitude magnitude) {
+    [[gnu::always_inline]] static int firstIndexOf(const Sample* left, const Sample* right,
+                                                   int pairs, Sample value,
+                                                   Magnitude magnitude) {
         int i = 0;
         for (; i + kWidth <= pairs; i += kWidth) {
             const Vector v = magnitude(load(left + i), load(right + i));

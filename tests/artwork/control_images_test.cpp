@@ -13,16 +13,6 @@ using solvane::kSwitchStateRows;
 
 constexpr double kDark = 80;  // luminance below which a pixel reads as dark
 
-double meanSaturation(const Pixels& p, Area a) {
-    double sum = 0;
-    for (int y = a.top; y < a.bottom; ++y)
-        for (int x = a.left; x < a.right; ++x) {
-            Rgba c = p.at(x, y);
-            sum += std::max({c.r, c.g, c.b}) - std::min({c.r, c.g, c.b});
-        }
-    return sum / ((a.right - a.left) * (a.bottom - a.top));
-}
-
 Area stateArea(const Pixels& p, int state) {
     return {0, state * kSwitchStateRows, p.width(), (state + 1) * kSwitchStateRows};
 }
@@ -35,7 +25,7 @@ TEST(SwitchImages, OnStateStandsOutFromOffState) {
         EXPECT_TRUE(p.allOpaque());
         EXPECT_FALSE(p.crop(stateArea(p, 0)) == p.crop(stateArea(p, 1)));
         // Lit keys are coloured, unlit keys grey: the difference shows at once.
-        EXPECT_GT(meanSaturation(p, stateArea(p, 1)), meanSaturation(p, stateArea(p, 0)) + 60);
+        EXPECT_GT(p.meanSaturation(stateArea(p, 1)), p.meanSaturation(stateArea(p, 0)) + 60);
     }
 }
 

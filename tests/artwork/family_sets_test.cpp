@@ -21,16 +21,6 @@ const GeneratedSet& generated(const std::string& plugin) {
     return *set;
 }
 
-double saturation(const Pixels& p, Area a) {
-    double sum = 0;
-    for (int y = a.top; y < a.bottom; ++y)
-        for (int x = a.left; x < a.right; ++x) {
-            Rgba c = p.at(x, y);
-            sum += std::max({c.r, c.g, c.b}) - std::min({c.r, c.g, c.b});
-        }
-    return sum / ((a.right - a.left) * (a.bottom - a.top));
-}
-
 class FamilySet : public testing::TestWithParam<FaceNeeds> {
 protected:
     const GeneratedSet& set() const { return generated(GetParam().plugin); }
@@ -150,16 +140,18 @@ TEST(ScopraSet, ModeKeyLightsLeftRightAboveAndSideMidBelow) {
     Pixels p = generated("scopra").image(133);
     ASSERT_EQ(p.height(), 20);
     int half = p.width() / 2;
-    EXPECT_GT(saturation(p, {0, 0, half, 10}), saturation(p, {half + 1, 0, p.width(), 10}) + 60);
-    EXPECT_GT(saturation(p, {half + 1, 10, p.width(), 20}), saturation(p, {0, 10, half, 20}) + 60);
+    const Area topLeft{0, 0, half, 10}, topRight{half + 1, 0, p.width(), 10};
+    const Area bottomLeft{0, 10, half, 20}, bottomRight{half + 1, 10, p.width(), 20};
+    EXPECT_GT(p.meanSaturation(topLeft), p.meanSaturation(topRight) + 60);
+    EXPECT_GT(p.meanSaturation(bottomRight), p.meanSaturation(bottomLeft) + 60);
 }
 
 TEST(ScopraSet, AutoAndHoldLightWhenOn) {
     for (int id : {131, 132}) {
         Pixels p = generated("scopra").image(id);
         ASSERT_EQ(p.height(), 20) << id;
-        EXPECT_GT(saturation(p, {0, 10, p.width(), 20}), saturation(p, {0, 0, p.width(), 10}) + 60)
-            << id;
+        const Area on{0, 10, p.width(), 20}, off{0, 0, p.width(), 10};
+        EXPECT_GT(p.meanSaturation(on), p.meanSaturation(off) + 60) << id;
     }
 }
 

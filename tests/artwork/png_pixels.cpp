@@ -107,10 +107,11 @@ bool Pixels::uniform(Area area) const {
 }
 
 double Pixels::meanLuminance(Area area) const {
-    double sum = 0;
-    for (int y = area.top; y < area.bottom; ++y)
-        for (int x = area.left; x < area.right; ++x) sum += at(x, y).luminance();
-    return sum / ((area.right - area.left) * (area.bottom - area.top));
+    return mean(area, [](Rgba c) { return c.luminance(); });
+}
+
+double Pixels::meanSaturation(Area area) const {
+    return mean(area, [](Rgba c) { return double(c.saturation()); });
 }
 
 }  // namespace arttest

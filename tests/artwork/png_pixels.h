@@ -4,6 +4,7 @@
 
 #include <cairo.h>
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -16,6 +17,8 @@ struct Rgba {
     bool operator==(const Rgba& o) const { return r == o.r && g == o.g && b == o.b && a == o.a; }
     bool operator!=(const Rgba& o) const { return !(*this == o); }
     double luminance() const { return 0.2126 * r + 0.7152 * g + 0.0722 * b; }
+    // Largest channel minus smallest: 0 for greys, high for strong colours.
+    int saturation() const { return std::max({r, g, b}) - std::min({r, g, b}); }
 };
 
 struct Area {
@@ -39,9 +42,17 @@ public:
     // True when every pixel of `area` has the colour of its first pixel.
     bool uniform(Area area) const;
     double meanLuminance(Area area) const;
+    double meanSaturation(Area area) const;
 
 private:
     static Pixels fromSurface(cairo_surface_t* surface);
+    template <typename Measure>
+    double mean(Area area, Measure measure) const {
+        double sum = 0;
+        for (int y = area.top; y < area.bottom; ++y)
+            for (int x = area.left; x < area.right; ++x) sum += measure(at(x, y));
+        return sum / ((area.right - area.left) * (area.bottom - area.top));
+    }
 
     int width_ = 0, height_ = 0;
     std::vector<Rgba> pixels_;

@@ -15,16 +15,6 @@ Area state(const Pixels& p, int k, int states) {
     return {0, k * height, p.width(), (k + 1) * height};
 }
 
-double saturation(const Pixels& p, Area a) {
-    double sum = 0;
-    for (int y = a.top; y < a.bottom; ++y)
-        for (int x = a.left; x < a.right; ++x) {
-            Rgba c = p.at(x, y);
-            sum += std::max({c.r, c.g, c.b}) - std::min({c.r, c.g, c.b});
-        }
-    return sum / ((a.right - a.left) * (a.bottom - a.top));
-}
-
 // Columns in which two states of a stacked image differ.
 std::vector<int> differingColumns(const Pixels& p, int a, int b, int states) {
     Area first = state(p, a, states), second = state(p, b, states);
@@ -49,7 +39,7 @@ TEST(PresetBarImages, PushButtonStatesAreDistinct) {
         EXPECT_FALSE(p.crop(state(p, 0, n)) == p.crop(state(p, 1, n)));
         EXPECT_FALSE(p.crop(state(p, 1, n)) == p.crop(state(p, 2, n)));
         // Held down it lights up.
-        EXPECT_GT(saturation(p, state(p, 2, n)), saturation(p, state(p, 0, n)) + 60);
+        EXPECT_GT(p.meanSaturation(state(p, 2, n)), p.meanSaturation(state(p, 0, n)) + 60);
     }
 }
 
@@ -71,8 +61,8 @@ TEST(PresetBarImages, RockerLightsTheHalfHeldDown) {
     const int n = solvane::kRockerStates;
     auto halves = [&](int k) {
         Area s = state(p, k, n);
-        return std::pair{saturation(p, {0, s.top, 15, s.bottom}),
-                         saturation(p, {16, s.top, p.width(), s.bottom})};
+        return std::pair{p.meanSaturation({0, s.top, 15, s.bottom}),
+                         p.meanSaturation({16, s.top, p.width(), s.bottom})};
     };
     auto [leftHeldL, leftHeldR] = halves(3);
     auto [rightHeldL, rightHeldR] = halves(4);

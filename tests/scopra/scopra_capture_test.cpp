@@ -177,7 +177,8 @@ void expectLiteralPoints(ScopraEngine& engine) {
             std::vector<Sample> l(frames), r(frames);
             for (int i = 0; i < frames; ++i) {
                 const int s = special(random);
-                l[i] = s < 3 ? nonFinite[s] : static_cast<Sample>(unit(random) * (s % 2 ? 1 : 0.01));
+                const double scale = s % 2 ? 1.0 : 0.01;
+                l[i] = s < 3 ? nonFinite[s] : static_cast<Sample>(unit(random) * scale);
                 r[i] = static_cast<Sample>(unit(random));
             }
             for (int i = factor; i < frames && expected.size() < kScopePoints; i += factor + 1)

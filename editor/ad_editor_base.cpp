@@ -1,5 +1,7 @@
 #include "editor/ad_editor_base.h"
 
+#include <cstring>
+
 #include "editor/idle_timer.h"
 #include "editor/my_frame.h"
 #include "host/audio_effect.h"
@@ -104,14 +106,21 @@ void ADEditorBase::parameterChanged(VstInt32 index, float /*value*/) {
 
 void ADEditorBase::resetMeters() { meterResetRequested_.store(true, std::memory_order_release); }
 
-bool ADEditorBase::writeSnapshot(const char* path) {
+bool ADEditorBase::copySnapshot(uint8_t* pixels, int32_t width, int32_t height,
+                                int32_t strideBytes) {
     GuiLock lock(guiMutex());
-    if (!frame || !path) return false;
+    if (!frame || !pixels) return false;
     applyRecordedChanges();
     if (!isAboutShown()) followMeters();
     frame->invalid();
     frame->idle();
-    return frame->writePng(path);
+    const gui::PixelView face = frame->getBackBuffer();
+    if (!face.pixels || face.width != width || face.height != height) return false;
+    const size_t rowBytes = static_cast<size_t>(width) * sizeof(uint32_t);
+    for (int32_t y = 0; y < height; ++y)
+        std::memcpy(pixels + static_cast<ptrdiff_t>(y) * strideBytes,
+                    face.pixels + static_cast<ptrdiff_t>(y) * face.stridePixels, rowBytes);
+    return true;
 }
 
 bool ADEditorBase::hasFrame() {

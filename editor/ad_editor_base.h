@@ -61,9 +61,11 @@ public:
     // Any thread: the meters go to their rest position on the next idle.
     void resetMeters() override;
 
-    // Brings the face up to date, draws all of it and writes it as a PNG
-    // image to `path`; false when the editor is closed or writing fails.
-    bool writeSnapshot(const char* path);
+    // Brings the face up to date, draws all of it and copies it, row by row
+    // `strideBytes` apart, to `pixels` (the back buffer's 32-bit pixels);
+    // false, copying nothing, when the editor is closed or the face is not
+    // `width` x `height`. The caller makes sure the rows fit.
+    bool copySnapshot(uint8_t* pixels, int32_t width, int32_t height, int32_t strideBytes);
     bool hasFrame();
     bool isAboutShown();
 

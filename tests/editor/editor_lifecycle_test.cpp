@@ -1,10 +1,9 @@
 // The editor's life through the binary interface and its own entry points:
 // rectangles, opening and closing again and again, snapshots through the
 // vendor-specific request, idle ticks from the window, several editors.
-#include <cairo.h>
-
-#include <cstdio>
+#include <cstring>
 #include <string>
+#include <vector>
 
 #include "editor/editor_requests.h"
 #include "editor/idle_timer.h"
@@ -23,9 +22,6 @@ protected:
                        void* ptr = nullptr) {
         AEffect* record = effect->getAeffect();
         return record->dispatcher(record, opcode, index, value, ptr, 0.f);
-    }
-    std::string tempPng(const char* name) {
-        return ::testing::TempDir() + "/" + name + ".png";
     }
 };
 
@@ -65,32 +61,100 @@ TEST_F(EditorLifecycle, OpeningAndClosingAgainAndAgainRebuildsTheFaceEachTime) {
     dispatch(effEditClose);  // closing a closed editor is harmless
 }
 
-TEST_F(EditorLifecycle, TheSnapshotRequestWritesTheWholeFaceOnlyWhileOpen) {
-    std::string path = tempPng("solvane_snapshot");
-    std::remove(path.c_str());
-    EXPECT_EQ(dispatch(effVendorSpecific, kSnapshotRequest, 0, path.data()), 0);  // closed
+constexpr int32_t kFaceRowBytes = kFaceWidth * 4;
+constexpr int64_t kFaceBytes = int64_t{kFaceRowBytes} * kFaceHeight;
+constexpr uint8_t kUntouched = 0xa5;
+
+// A caller's buffer for the snapshot request, every byte preset so that a
+// refusal can be seen to have written nothing; rows `padBytes` wider than
+// the face's.
+struct SnapshotTarget {
+    explicit SnapshotTarget(int32_t padBytes = 0)
+        : bytes(static_cast<size_t>(kFaceRowBytes + padBytes) * kFaceHeight, kUntouched) {
+        request.structBytes = sizeof request;
+        request.width = kFaceWidth;
+        request.height = kFaceHeight;
+        request.strideBytes = kFaceRowBytes + padBytes;
+        request.pixels = bytes.data();
+        request.capacityBytes = static_cast<int64_t>(bytes.size());
+    }
+    bool untouched() const {
+        for (uint8_t byte : bytes)
+            if (byte != kUntouched) return false;
+        return true;
+    }
+    std::vector<uint8_t> bytes;
+    SnapshotBuffer request{};
+};
+
+bool sameRecord(const SnapshotBuffer& a, const SnapshotBuffer& b) {
+    return std::memcmp(&a, &b, sizeof a) == 0;
+}
+
+TEST_F(EditorLifecycle, TheSnapshotRequestCopiesTheWholeFaceOnlyWhileOpen) {
+    SnapshotTarget target(8);
+    EXPECT_EQ(dispatch(effVendorSpecific, kSnapshotRequest, 0, &target.request), 0);  // closed
+    EXPECT_TRUE(target.untouched());
 
     dispatch(effEditOpen);
     effect->setParameter(0, 1.f);  // recorded; the snapshot brings the face up to date
-    EXPECT_EQ(dispatch(effVendorSpecific, kSnapshotRequest, 0, nullptr), 0);
-    EXPECT_EQ(dispatch(effVendorSpecific, fourCharCode('K', 'v', 'S', 'x'), 0, path.data()), 0);
-    EXPECT_EQ(dispatch(effVendorSpecific, kSnapshotRequest, 0, path.data()), 1);
+    SnapshotBuffer query{};
+    query.structBytes = sizeof query;
+    EXPECT_EQ(dispatch(effVendorSpecific, kSnapshotRequest, 0, &query), kFaceBytes);
+    EXPECT_EQ(query.width, kFaceWidth);
+    EXPECT_EQ(query.height, kFaceHeight);
+    EXPECT_EQ(query.strideBytes, kFaceRowBytes);
+    EXPECT_EQ(query.capacityBytes, kFaceBytes);
+
+    ASSERT_EQ(dispatch(effVendorSpecific, kSnapshotRequest, 0, &target.request), 1);
     EXPECT_EQ(textOf(viewWithRect(editor->getFrame(), CRect(258, 55, 322, 72))), "400%");
-
-    cairo_surface_t* png = cairo_image_surface_create_from_png(path.c_str());
-    ASSERT_EQ(cairo_surface_status(png), CAIRO_STATUS_SUCCESS);
-    EXPECT_EQ(cairo_image_surface_get_width(png), kFaceWidth);
-    EXPECT_EQ(cairo_image_surface_get_height(png), kFaceHeight);
-    const gui::PixelView written = {
-        reinterpret_cast<const uint32_t*>(cairo_image_surface_get_data(png)), kFaceWidth,
-        kFaceHeight, cairo_image_surface_get_stride(png) / 4};
+    const gui::PixelView copied = {reinterpret_cast<const uint32_t*>(target.bytes.data()),
+                                   kFaceWidth, kFaceHeight, target.request.strideBytes / 4};
     const CRect whole(0, 0, kFaceWidth, kFaceHeight);
-    EXPECT_EQ(pixelsOf(written, whole), pixelsOf(editor->getFrame()->getBackBuffer(), whole));
-    cairo_surface_destroy(png);
-    std::remove(path.c_str());
+    EXPECT_EQ(pixelsOf(copied, whole), pixelsOf(editor->getFrame()->getBackBuffer(), whole));
+    for (int y = 0; y < kFaceHeight; ++y)  // the padding of every row is the caller's
+        for (int32_t x = kFaceRowBytes; x < target.request.strideBytes; ++x)
+            ASSERT_EQ(target.bytes[y * target.request.strideBytes + x], kUntouched) << y;
+}
 
-    char unwritable[] = "/nonexistent/folder/face.png";
-    EXPECT_EQ(dispatch(effVendorSpecific, kSnapshotRequest, 0, unwritable), 0);
+struct SnapshotRefusal {
+    const char* name;
+    void (*spoil)(SnapshotBuffer& request, VstInt32& index);
+};
+
+const SnapshotRefusal kSnapshotRefusals[] = {
+    {"another index",
+     [](SnapshotBuffer&, VstInt32& index) { index = fourCharCode('K', 'v', 'S', 'h'); }},
+    {"record too small", [](SnapshotBuffer& r, VstInt32&) { r.structBytes -= 8; }},
+    {"record too large", [](SnapshotBuffer& r, VstInt32&) { r.structBytes += 8; }},
+    {"no record size", [](SnapshotBuffer& r, VstInt32&) { r.structBytes = 0; }},
+    {"narrower", [](SnapshotBuffer& r, VstInt32&) { r.width -= 1; }},
+    {"wider", [](SnapshotBuffer& r, VstInt32&) { r.width += 1; }},
+    {"taller", [](SnapshotBuffer& r, VstInt32&) { r.height += 1; }},
+    {"negative height", [](SnapshotBuffer& r, VstInt32&) { r.height = -kFaceHeight; }},
+    {"rows overlap", [](SnapshotBuffer& r, VstInt32&) { r.strideBytes = kFaceRowBytes - 4; }},
+    {"negative stride", [](SnapshotBuffer& r, VstInt32&) { r.strideBytes = -kFaceRowBytes; }},
+    {"capacity one byte short", [](SnapshotBuffer& r, VstInt32&) { r.capacityBytes -= 1; }},
+    {"negative capacity", [](SnapshotBuffer& r, VstInt32&) { r.capacityBytes = -kFaceBytes; }},
+    {"query with a wrong record size", [](SnapshotBuffer& r, VstInt32&) {
+         r.pixels = nullptr;
+         r.structBytes += 4;
+     }},
+};
+
+TEST_F(EditorLifecycle, TheSnapshotRequestRefusesAnyBufferThatDoesNotFitAndWritesNothing) {
+    dispatch(effEditOpen);
+    EXPECT_EQ(dispatch(effVendorSpecific, kSnapshotRequest, 0, nullptr), 0);
+    for (const SnapshotRefusal& refusal : kSnapshotRefusals) {
+        SCOPED_TRACE(refusal.name);
+        SnapshotTarget target;
+        VstInt32 index = kSnapshotRequest;
+        refusal.spoil(target.request, index);
+        const SnapshotBuffer asked = target.request;
+        EXPECT_EQ(dispatch(effVendorSpecific, index, 0, &target.request), 0);
+        EXPECT_TRUE(target.untouched());
+        EXPECT_TRUE(sameRecord(target.request, asked));
+    }
 }
 
 TEST_F(EditorLifecycle, WindowIdleTicksMoveTheMetersOnlyWhileTheTimerRuns) {

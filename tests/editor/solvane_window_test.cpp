@@ -185,9 +185,6 @@ protected:
         }
         return true;
     }
-    std::string snapshotPath(const char* name) {
-        return ::testing::TempDir() + "/" + name + ".png";
-    }
 
     Host host;
     std::unique_ptr<TestDisplay> display;
@@ -245,7 +242,7 @@ TEST_F(SolvaneWindow, MetersMoveWithoutIdleCallsFromTheHost) {
     plugin.dispatch(effEditClose);
 }
 
-TEST_F(SolvaneWindow, TheWindowShowsWhatTheSnapshotRequestWrites) {
+TEST_F(SolvaneWindow, TheWindowShowsWhatTheSnapshotRequestCopies) {
     Plugin& plugin = makePlugin();
     plugin.effect->setParameter(plugin.effect, 0, 0.8f);
     plugin.effect->setParameter(plugin.effect, 6, 1.f);
@@ -253,12 +250,17 @@ TEST_F(SolvaneWindow, TheWindowShowsWhatTheSnapshotRequestWrites) {
     const xcb_window_t editor = editorWindowIn(parent);
     display->movePointer(parent, 390, 390);  // off the face
 
-    std::string path = snapshotPath("solvane_window");
-    ASSERT_EQ(plugin.dispatch(effVendorSpecific, kSnapshotRequest, 0, path.data()), 1);
-    const std::vector<uint32_t> written = pngColours(path);
-    ASSERT_EQ(written.size(), static_cast<size_t>(kFaceWidth * kFaceHeight));
-    EXPECT_TRUE(eventually([&] { return shown(editor, 0, 0, kFaceWidth, kFaceHeight) == written; }));
-    std::remove(path.c_str());
+    std::vector<uint32_t> face(static_cast<size_t>(kFaceWidth) * kFaceHeight);
+    SnapshotBuffer request{};
+    request.structBytes = sizeof request;
+    request.width = kFaceWidth;
+    request.height = kFaceHeight;
+    request.strideBytes = kFaceWidth * sizeof(uint32_t);
+    request.pixels = reinterpret_cast<uint8_t*>(face.data());
+    request.capacityBytes = static_cast<int64_t>(face.size() * sizeof(uint32_t));
+    ASSERT_EQ(plugin.dispatch(effVendorSpecific, kSnapshotRequest, 0, &request), 1);
+    const std::vector<uint32_t> copied = colours(face);
+    EXPECT_TRUE(eventually([&] { return shown(editor, 0, 0, kFaceWidth, kFaceHeight) == copied; }));
     plugin.dispatch(effEditClose);
 }
 

@@ -79,10 +79,11 @@ TEST(RenderOptionsParsing, DefaultsAndBothOptionForms) {
 
 TEST(RenderOptionsParsing, RefusesMalformedValues) {
     for (const Arguments& args : std::vector<Arguments>{
-             {"--block", "12x", "p", "o"}, {"--block", "65537", "p", "o"},
-             {"--set", "=1", "p", "o"}, {"--set", "w=", "p", "o"}, {"--set", "w=nan", "p", "o"},
-             {"--set", "w=-0.1", "p", "o"}, {"--program", "-1", "p", "o"},
-             {"--double=yes", "p", "o"}, {"p", "i", "o", "extra"}})
+             {"--block", "12x", "p", "o.wav"}, {"--block", "65537", "p", "o.wav"},
+             {"--set", "=1", "p", "o.wav"}, {"--set", "w=", "p", "o.wav"},
+             {"--set", "w=nan", "p", "o.wav"}, {"--set", "w=-0.1", "p", "o.wav"},
+             {"--program", "-1", "p", "o.wav"}, {"--double=yes", "p", "o.wav"},
+             {"p", "i", "o.wav", "extra"}})
         EXPECT_THROW(parseRenderOptions(args), KvxError) << args[0] << " " << args[1];
 }
 

@@ -1,6 +1,7 @@
 // kvx info, render and demo through the built binary and solvane.
 #include <sndfile.h>
 
+#include <algorithm>
 #include <cmath>
 #include <fstream>
 #include <iterator>
@@ -43,7 +44,7 @@ protected:
         options.push_back(dir.file(output));
         const KvxRun run = runKvx(options);
         EXPECT_EQ(run.exitCode, 0) << run.err;
-        return readSound(dir.file(output));
+        return run.exitCode == 0 ? readSound(dir.file(output)) : Sound{};
     }
 };
 
@@ -155,6 +156,83 @@ TEST_F(KvxRender, ProgressWhenAskedEndsAtAHundredPercent) {
                                dir.file("out.wav")});
     ASSERT_EQ(run.exitCode, 0) << run.err;
     EXPECT_NE(run.err.find("kvx: rendering 100%\n"), std::string::npos) << run.err;
+}
+
+// The written file's real format, and the audio read back against the
+// 32-bit float demo that process=0 passes through unchanged: lossless
+// formats within their precision sample by sample, Vorbis in the RMS of the
+// difference (the demo's own RMS is about 0.2).
+struct OutputFormatCase {
+    const char* file;
+    bool wide;       // --double
+    int format;      // libsndfile's, as read back
+    bool lossy;      // the error allowed is an RMS rather than a peak
+    double errorAllowed;
+};
+
+constexpr double k24BitError = 1.5 / (1 << 23);
+constexpr double kVorbisRmsError = 0.03;
+
+const OutputFormatCase kOutputFormats[] = {
+    {"out.wav", false, SF_FORMAT_WAV | SF_FORMAT_FLOAT, false, 0.0},
+    {"wide.wav", true, SF_FORMAT_WAV | SF_FORMAT_DOUBLE, false, 0.0},
+    {"OUT.WAV", false, SF_FORMAT_WAV | SF_FORMAT_FLOAT, false, 0.0},
+    {"out.aiff", false, SF_FORMAT_AIFF | SF_FORMAT_FLOAT, false, 0.0},
+    {"out.Aif", false, SF_FORMAT_AIFF | SF_FORMAT_FLOAT, false, 0.0},
+    {"wide.aiff", true, SF_FORMAT_AIFF | SF_FORMAT_DOUBLE, false, 0.0},
+    {"out.flac", false, SF_FORMAT_FLAC | SF_FORMAT_PCM_24, false, k24BitError},
+    {"wide.FLAC", true, SF_FORMAT_FLAC | SF_FORMAT_PCM_24, false, k24BitError},
+    {"out.ogg", false, SF_FORMAT_OGG | SF_FORMAT_VORBIS, true, kVorbisRmsError},
+    {"wide.ogg", true, SF_FORMAT_OGG | SF_FORMAT_VORBIS, true, kVorbisRmsError},
+};
+
+double errorAgainst(const Sound& out, const Sound& reference, bool rms) {
+    double peak = 0, sumOfSquares = 0;
+    for (size_t i = 0; i < reference.samples.size(); ++i) {
+        const double difference = out.samples[i] - reference.samples[i];
+        peak = std::max(peak, std::abs(difference));
+        sumOfSquares += difference * difference;
+    }
+    return rms ? std::sqrt(sumOfSquares / static_cast<double>(reference.samples.size())) : peak;
+}
+
+TEST_F(KvxRender, WritesTheFormatItsExtensionNames) {
+    ASSERT_EQ(runKvx({"demo", "--rate", kShortRate, dir.file("demo.wav")}).exitCode, 0);
+    const Sound demo = readSound(dir.file("demo.wav"));
+    for (const OutputFormatCase& c : kOutputFormats) {
+        SCOPED_TRACE(c.file);
+        std::vector<std::string> options = {"render", "--set", "process=0"};
+        if (c.wide) options.push_back("--double");
+        const Sound out = render(options, c.file, dir.file("demo.wav"));
+        EXPECT_EQ(out.format, c.format);
+        EXPECT_EQ(out.rateHz, kShortRateHz);
+        ASSERT_EQ(out.samples.size(), demo.samples.size());
+        EXPECT_LE(errorAgainst(out, demo, c.lossy), c.errorAllowed);
+    }
+}
+
+TEST_F(KvxRender, SamplesPastFullScaleClipInAPcmFile) {
+    const std::vector<std::string> loud = {"render", "--rate", kShortRate, "--set", "gain=1"};
+    const Sound reference = render(loud, "loud.wav");
+    const Sound pcm = render(loud, "loud.flac");
+    ASSERT_EQ(pcm.samples.size(), reference.samples.size());
+    size_t pastFullScale = 0;
+    for (size_t i = 0; i < reference.samples.size(); ++i) {
+        const double full = reference.samples[i];
+        pastFullScale += std::abs(full) > 1.0;
+        ASSERT_NEAR(pcm.samples[i], std::clamp(full, -1.0, 1.0), k24BitError) << i;
+    }
+    EXPECT_GT(pastFullScale, 0u) << "the render must go past full scale to test clipping";
+}
+
+TEST_F(KvxRender, AnUnknownExtensionIsRefusedBeforeAnythingIsWritten) {
+    for (const char* name : {"out.mp3", "out", "out.wav.txt"}) {
+        const KvxRun run = runKvx({"render", "--rate", kShortRate, solvanePath(), dir.file(name)});
+        EXPECT_NE(run.exitCode, 0) << name;
+        EXPECT_NE(run.err.find(".wav, .flac, .aiff, .aif or .ogg"), std::string::npos) << run.err;
+        EXPECT_TRUE(run.out.empty()) << "no levels: nothing was rendered\n" << run.out;
+        EXPECT_FALSE(std::ifstream(dir.file(name)).good()) << name;
+    }
 }
 
 TEST(KvxDemo, WritesSixSecondsAtTheRequestedRate) {

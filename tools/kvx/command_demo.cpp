@@ -3,14 +3,14 @@
 #include "tools/kvx/commands.h"
 #include "tools/kvx/demo_signal.h"
 #include "tools/kvx/level_meter.h"
-#include "tools/kvx/wav_writer.h"
+#include "tools/kvx/sound_file_writer.h"
 
 namespace kvx {
 
 int runDemo(const Arguments& args) {
     const DemoOptions options = parseDemoOptions(args);
     const StereoSignal demo = makeDemoSignal(options.sampleRateHz.value_or(kDemoDefaultRateHz));
-    WavWriter writer(options.outputPath, demo.sampleRateHz, SampleFormat::Float32);
+    SoundFileWriter writer(options.outputPath, demo.sampleRateHz, options.outputFormat);
     writer.write(demo.left.data(), demo.right.data(), demo.left.size());
     writer.close();
     LevelMeter levels;

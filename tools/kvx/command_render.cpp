@@ -10,7 +10,7 @@
 #include "tools/kvx/progress_reporter.h"
 #include "tools/kvx/sound_file_reader.h"
 #include "tools/kvx/terminal.h"
-#include "tools/kvx/wav_writer.h"
+#include "tools/kvx/sound_file_writer.h"
 
 namespace kvx {
 
@@ -57,9 +57,7 @@ int runRender(const Arguments& args) {
     checkCapabilities(plugin, options);
     plugin.open(static_cast<float>(source->sampleRateHz()), options.settings.blockFrames);
     prepare(plugin, options);
-    const SampleFormat format =
-        options.settings.doublePrecision ? SampleFormat::Float64 : SampleFormat::Float32;
-    WavWriter writer(options.outputPath, source->sampleRateHz(), format);
+    SoundFileWriter writer(options.outputPath, source->sampleRateHz(), options.outputFormat);
     ProgressReporter progress = makeProgress(options, *source);
     const RenderLevels levels = render(plugin, *source, writer, options.settings, progress);
     writer.close();

@@ -1,7 +1,11 @@
 // kvx shot: opens the plug-in's editor without a window, asks it through our
-// own vendor-specific request to draw its whole face into a PNG file, and
-// closes it again. Works with our own plug-ins only; any other answers 0.
+// own vendor-specific request to draw its whole face into a pixel buffer of
+// ours, closes it again and writes the picture as a PNG file. Works with our
+// own plug-ins only; any other answers 0.
+#include <cairo.h>
+
 #include <iostream>
+#include <memory>
 
 #include "editor/editor_requests.h"
 #include "tools/kvx/commands.h"
@@ -43,6 +47,29 @@ ShotOptions parseShotOptions(const Arguments& args) {
     return options;
 }
 
+using Image = std::unique_ptr<cairo_surface_t, decltype(&cairo_surface_destroy)>;
+
+// Asks the open editor for the size of its face, then for the face itself in
+// an image of that size; null when the plug-in does not answer.
+Image requestFace(PluginInstance& plugin) {
+    Image none(nullptr, cairo_surface_destroy);
+    SnapshotBuffer request{};
+    request.structBytes = sizeof request;
+    if (plugin.dispatch(effVendorSpecific, kSnapshotRequest, 0, &request) <= 0 ||
+        request.width <= 0 || request.height <= 0)
+        return none;
+    Image image(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, request.width, request.height),
+                cairo_surface_destroy);
+    if (cairo_surface_status(image.get()) != CAIRO_STATUS_SUCCESS) return none;
+    cairo_surface_flush(image.get());
+    request.strideBytes = cairo_image_surface_get_stride(image.get());
+    request.pixels = cairo_image_surface_get_data(image.get());
+    request.capacityBytes = static_cast<int64_t>(request.strideBytes) * request.height;
+    if (plugin.dispatch(effVendorSpecific, kSnapshotRequest, 0, &request) != 1) return none;
+    cairo_surface_mark_dirty(image.get());
+    return image;
+}
+
 }  // namespace
 
 int runShot(const Arguments& args) {
@@ -55,17 +82,13 @@ int runShot(const Arguments& args) {
 
     plugin.dispatch(effEditOpen);  // no parent window: the face is built headless
     plugin.dispatch(effEditIdle);
-    std::string path = options.outputPath;
-    const VstIntPtr written = plugin.dispatch(effVendorSpecific, kSnapshotRequest, 0, path.data());
-    ERect* rect = nullptr;
-    plugin.dispatch(effEditGetRect, 0, 0, &rect);
+    const Image face = requestFace(plugin);
     plugin.dispatch(effEditClose);
-    if (written != 1)
-        throw KvxError("the plug-in did not draw its editor into " + options.outputPath +
-                       " (not one of ours, or the file cannot be written)");
-    if (rect)
-        std::cout << options.outputPath << ": " << rect->right - rect->left << " x "
-                  << rect->bottom - rect->top << "\n";
+    if (!face) throw KvxError("the plug-in did not draw its editor (not one of ours)");
+    if (cairo_surface_write_to_png(face.get(), options.outputPath.c_str()) != CAIRO_STATUS_SUCCESS)
+        throw KvxError("cannot write " + options.outputPath);
+    std::cout << options.outputPath << ": " << cairo_image_surface_get_width(face.get()) << " x "
+              << cairo_image_surface_get_height(face.get()) << "\n";
     return 0;
 }
 

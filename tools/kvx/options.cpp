@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "tools/kvx/kvx_error.h"
+#include "tools/kvx/sound_file_writer.h"
 
 namespace kvx {
 
@@ -135,6 +136,7 @@ DemoOptions parseDemoOptions(const Arguments& args) {
     const Arguments positionals = applyOptions(args, kDemoRules, options);
     requireCount(positionals, 1, 1, "kvx demo [--rate HZ] OUT");
     options.outputPath = positionals[0];
+    options.outputFormat = soundFileFormatFor(options.outputPath, SampleFormat::Float32);
     return options;
 }
 
@@ -147,6 +149,9 @@ RenderOptions parseRenderOptions(const Arguments& args) {
     if (positionals.size() == 3) options.inputPath = positionals[1];
     if (!options.inputPath.empty() && options.demoRateHz)
         throw KvxError("--rate applies only to the demo signal (the output keeps the input's rate)");
+    const SampleFormat precision =
+        options.settings.doublePrecision ? SampleFormat::Float64 : SampleFormat::Float32;
+    options.outputFormat = soundFileFormatFor(options.outputPath, precision);
     return options;
 }
 

@@ -25,6 +25,7 @@ struct InfoOptions {
 
 struct DemoOptions {
     std::string outputPath;
+    int outputFormat = 0;  // libsndfile's, from the output's extension
     std::optional<int> sampleRateHz;
 };
 
@@ -32,6 +33,7 @@ struct RenderOptions {
     std::string pluginPath;
     std::string inputPath;  // empty: render the demo signal
     std::string outputPath;
+    int outputFormat = 0;  // libsndfile's, from the output's extension and --double
     RenderSettings settings;
     std::vector<ParameterAssignment> assignments;
     std::optional<int> program;

@@ -7,7 +7,7 @@
 #include "tools/kvx/plugin_instance.h"
 #include "tools/kvx/process_buffers.h"
 #include "tools/kvx/progress_reporter.h"
-#include "tools/kvx/wav_writer.h"
+#include "tools/kvx/sound_file_writer.h"
 
 namespace kvx {
 
@@ -44,7 +44,7 @@ struct StereoBlock {
 };
 
 template <typename Sample>
-RenderLevels renderIn(PluginInstance& plugin, AudioSource& source, WavWriter& writer,
+RenderLevels renderIn(PluginInstance& plugin, AudioSource& source, SoundFileWriter& writer,
                       VstInt32 blockFrames, ProgressReporter& progress) {
     AEffect& effect = plugin.effect();
     const size_t capacity = static_cast<size_t>(blockFrames);
@@ -81,7 +81,7 @@ void requireProcessing(const PluginInstance& plugin, const RenderSettings& setti
         throw KvxError("the plug-in has no replacing process entry");
 }
 
-RenderLevels render(PluginInstance& plugin, AudioSource& source, WavWriter& writer,
+RenderLevels render(PluginInstance& plugin, AudioSource& source, SoundFileWriter& writer,
                     const RenderSettings& settings, ProgressReporter& progress) {
     requireProcessing(plugin, settings);
     const bool wide = settings.doublePrecision;

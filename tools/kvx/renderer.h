@@ -11,7 +11,7 @@ namespace kvx {
 class AudioSource;
 class PluginInstance;
 class ProgressReporter;
-class WavWriter;
+class SoundFileWriter;
 
 struct RenderSettings {
     VstInt32 blockFrames = 512;
@@ -27,7 +27,7 @@ struct RenderLevels {
 // 64-bit processing, no replacing process entry, no outputs).
 void requireProcessing(const PluginInstance& plugin, const RenderSettings& settings);
 
-RenderLevels render(PluginInstance& plugin, AudioSource& source, WavWriter& writer,
+RenderLevels render(PluginInstance& plugin, AudioSource& source, SoundFileWriter& writer,
                     const RenderSettings& settings, ProgressReporter& progress);
 
 }  // namespace kvx

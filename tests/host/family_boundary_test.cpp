@@ -126,7 +126,8 @@ void FamilyPlugin::expectSharedBuffersAgree(const std::string& setting) {
     const Stereo<Sample> reference = processShared<Sample>(Sharing::kSeparate);
     for (Sharing sharing : {Sharing::kInPlace, Sharing::kCrossed}) {
         const Stereo<Sample> shared = processShared<Sample>(sharing);
-        const std::string how = setting + (sharing == Sharing::kInPlace ? ", in place, " : ", crossed, ") +
+        const std::string how = setting +
+                                (sharing == Sharing::kInPlace ? ", in place, " : ", crossed, ") +
                                 std::to_string(sizeof(Sample) * 8) + "-bit, frame ";
         for (int i = 0; i < kFrames; ++i) {
             ASSERT_EQ(shared.left[i], reference.left[i]) << how << i << " left";

@@ -18,13 +18,12 @@ void storeProgramName(uint8_t* record, const char* name);
 // Copies the 24 name bytes and a terminating zero (25 bytes) into `text`.
 void loadProgramName(const uint8_t* record, char* text);
 
-// The records are allocated without throwing; an effect checks allocated()
-// before it uses the store.
+// The records are allocated without throwing: data() is null when that
+// failed, and an effect checks it before it uses the store.
 class ProgramStore {
 public:
     ProgramStore(int numPrograms, int numParams);
 
-    bool allocated() const { return bytes_ != nullptr; }
     int numPrograms() const { return numPrograms_; }
     int numParams() const { return numParams_; }
     int recordBytes() const { return programRecordBytes(numParams_); }

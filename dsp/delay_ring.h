@@ -1,11 +1,11 @@
 // A ring of 32-bit samples whose length is a power of two. Every access wraps
 // its index with the ring's mask, so no index, however it was computed, can
-// reach outside the ring.
+// reach outside the ring. The samples live inside the ring object, so an
+// effect that holds rings is built with one allocation, its own.
 #pragma once
 
 #include <algorithm>
 #include <cstdint>
-#include <memory>
 
 template <uint32_t kSamples>
 class DelayRing {
@@ -15,13 +15,11 @@ class DelayRing {
 public:
     static constexpr uint32_t kMask = kSamples - 1;
 
-    DelayRing() : samples_(new float[kSamples]()) {}
-
     static constexpr uint32_t wrap(uint32_t index) { return index & kMask; }
     float& at(uint32_t index) { return samples_[wrap(index)]; }
     float at(uint32_t index) const { return samples_[wrap(index)]; }
-    void clear() { std::fill_n(samples_.get(), kSamples, 0.0f); }
+    void clear() { std::fill_n(samples_, kSamples, 0.0f); }
 
 private:
-    std::unique_ptr<float[]> samples_;
+    float samples_[kSamples] = {};
 };

@@ -2,7 +2,9 @@
 // system. The first byte picks the plug-in and the mode: raw bytes as the whole
 // chunk, or the bytes laid over a valid chunk of the right size (so that the
 // header and the records behind it are explored too). After every accepted or
-// refused chunk the bank must still be a well-formed chunk of its own.
+// refused chunk the bank must still be a well-formed chunk of its own, every
+// value in it a number.
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -53,7 +55,11 @@ std::vector<uint8_t> currentChunk(CPresetSystemEffect& effect) {
 void checkWellFormed(CPresetSystemEffect& effect) {
     const std::vector<uint8_t> chunk = currentChunk(effect);
     const int index = effect.getCurrentProgramIndex();
-    if (index < 0 || index >= effect.programStore().numPrograms()) std::abort();
+    const ProgramStore& store = effect.programStore();
+    if (index < 0 || index >= store.numPrograms()) std::abort();
+    for (int p = 0; p < store.numPrograms(); ++p)
+        for (int k = 0; k < store.numParams(); ++k)
+            if (!std::isfinite(store.value(p, k))) std::abort();
     // Our own chunk is always taken back as it is.
     std::vector<uint8_t> copy = chunk;
     if (effect.setChunk(copy.data(), static_cast<VstInt32>(copy.size()), false) != 0) std::abort();

@@ -1,5 +1,6 @@
 #include "host/audio_effect.h"
 
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 
@@ -18,7 +19,10 @@ VstIntPtr dispatchEffect(AEffect* e, VstInt32 opcode, VstInt32 index, VstIntPtr 
     return effect ? effect->dispatcher(opcode, index, value, ptr, opt) : 0;
 }
 
+// A value that is not a number would reach every value derived from it and
+// stay in the current program; no parameter can hold one, so it is ignored.
 void setParameterEffect(AEffect* e, VstInt32 index, float value) {
+    if (!std::isfinite(value)) return;
     if (AudioEffect* effect = effectOf(e)) effect->setParameter(index, value);
 }
 

@@ -30,6 +30,9 @@ public:
     float getSampleRate() const { return sampleRate.load(std::memory_order_relaxed); }
     VstInt32 getBlockSize() const { return blockSize; }
     VstInt32 getNumParams() const { return cEffect.numParams; }
+    // False when an allocation made while the effect was built failed; the
+    // entry point then destroys the effect and gives the host no record.
+    bool constructionSucceeded() const { return constructionSucceeded_; }
 
     virtual VstIntPtr dispatcher(VstInt32 opcode, VstInt32 index, VstIntPtr value, void* ptr,
                                  float opt);
@@ -79,6 +82,12 @@ public:
 
 protected:
     void setFlag(VstInt32 flag, bool state);
+    // Notes the result of a non-throwing allocation made during construction;
+    // gives back whether it succeeded.
+    bool allocated(const void* block) {
+        if (!block) constructionSucceeded_ = false;
+        return block != nullptr;
+    }
     VstIntPtr callHost(VstInt32 opcode, VstInt32 index = 0, VstIntPtr value = 0,
                        void* ptr = nullptr, float opt = 0.0f);
 
@@ -90,6 +99,9 @@ protected:
     VstInt32 numParams;
     VstInt32 curProgram = 0;
     AEffect cEffect;
+
+private:
+    bool constructionSucceeded_ = true;
 };
 
 class AudioEffectX : public AudioEffect {

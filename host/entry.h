@@ -8,13 +8,24 @@
 
 AudioEffect* createEffectInstance(audioMasterCallback audioMaster);
 
+// The effect and everything it allocates while it is built use non-throwing
+// allocation: when memory runs out, the runtime may not be able to allocate
+// an exception either and would end the host. A failed allocation leaves the
+// effect marked as not constructed; it is destroyed here, with whatever it
+// had built, and the host gets null.
 template <typename Effect>
 AudioEffect* createEffect(audioMasterCallback audioMaster) {
     if (!audioMaster || audioMaster(nullptr, audioMasterVersion, 0, 0, nullptr, 0.0f) == 0)
         return nullptr;
+    Effect* effect = nullptr;
     try {
-        return new Effect(audioMaster);
+        effect = new (std::nothrow) Effect(audioMaster);
     } catch (...) {
-        return nullptr;  // a failed construction has already released the object
+        return nullptr;  // the widget layer may still throw; the object is already released
     }
+    if (effect && !effect->constructionSucceeded()) {
+        delete effect;
+        return nullptr;
+    }
+    return effect;
 }

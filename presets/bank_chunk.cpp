@@ -1,6 +1,8 @@
 #include "presets/bank_chunk.h"
 
+#include <cmath>
 #include <cstring>
+#include <initializer_list>
 
 #include "presets/byte_order.h"
 
@@ -36,6 +38,19 @@ void reverseChunkWords(uint8_t* chunk, const ProgramStore& store) {
     }
 }
 
+// A value that is not a number would stay in the program and reach the
+// engine each time the program is selected; no parameter can hold one.
+bool allValuesFinite(const uint8_t* chunk, const ProgramStore& store) {
+    const uint8_t* records = chunk + kBankChunkHeaderBytes;
+    for (int p = 0; p < store.numPrograms(); ++p) {
+        const uint8_t* values = records + static_cast<size_t>(p) * store.recordBytes() +
+                                kProgramNameBytes;
+        for (int k = 0; k < store.numParams(); ++k)
+            if (!std::isfinite(readFloatLE(values + 4 * k))) return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 ChunkReading readBankChunk(uint8_t* chunk, size_t byteSize, const ProgramStore& store,
@@ -52,5 +67,6 @@ ChunkReading readBankChunk(uint8_t* chunk, size_t byteSize, const ProgramStore& 
     if (readWordLE(chunk + kFormat) != kBankChunkFormat) return {ChunkVerdict::kWrongFormat, 0};
     if (readWordLE(chunk + kNumPrograms) != static_cast<uint32_t>(store.numPrograms()))
         return refused;
+    if (!allValuesFinite(chunk, store)) return refused;
     return {ChunkVerdict::kAccepted, static_cast<int32_t>(readWordLE(chunk + kCurrentProgram))};
 }

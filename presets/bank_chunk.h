@@ -28,7 +28,8 @@ void writeBankChunk(const ProgramStore& store, int32_t uniqueId, int32_t current
                     uint8_t* out);
 
 enum class ChunkVerdict {
-    kRefused,      // not ours, wrong size or wrong program count: -1 to the host
+    kRefused,      // not ours, wrong size, wrong program count or a value that is
+                   // not a number: -1 to the host
     kWrongFormat,  // our identifier but another format word: 0, nothing changes
     kAccepted,
 };

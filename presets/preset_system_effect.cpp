@@ -1,6 +1,7 @@
 #include "presets/preset_system_effect.h"
 
 #include <cstring>
+#include <new>
 
 #include "host/aeff_editor.h"
 #include "presets/bank_chunk.h"
@@ -9,8 +10,21 @@ CPresetSystemEffect::CPresetSystemEffect(audioMasterCallback audioMaster, VstInt
                                          VstInt32 numParams)
     : AudioEffectX(audioMaster, 1, numParams),
       programs(numPrograms, numParams),
-      chunk(bankChunkBytes(programs), 0) {
+      chunk(new (std::nothrow) uint8_t[bankChunkBytes(programs)]()),
+      incomingChunk(new (std::nothrow) uint8_t[bankChunkBytes(programs)]()) {
+    allocated(programs.data());
+    allocated(chunk.get());
+    allocated(incomingChunk.get());
     programsAreChunks(true);
+}
+
+size_t CPresetSystemEffect::chunkBytes() const { return bankChunkBytes(programs); }
+
+void CPresetSystemEffect::loadStartingPrograms() {
+    if (!constructionSucceeded()) return;
+    initFactoryPrograms();
+    loadDefaults();
+    selectProgram(0);
 }
 
 void CPresetSystemEffect::setParameter(VstInt32 index, float value) {
@@ -26,46 +40,58 @@ float CPresetSystemEffect::getParameter(VstInt32 index) {
 void CPresetSystemEffect::setProgramName(char* name) {
     char cut[kProgramNameBytes + 1] = {0};
     if (name) std::strncpy(cut, name, kProgramNameBytes);
-    programs.setName(getCurrentProgramIndex(), cut);
+    {
+        ScopedLock lock(programLock);
+        programs.setName(getCurrentProgramIndex(), cut);
+    }
     if (editor) editor->showProgramName(cut);
 }
 
 void CPresetSystemEffect::getProgramName(char* name) {
+    ScopedLock lock(programLock);
     programs.getName(getCurrentProgramIndex(), name);
 }
 
 bool CPresetSystemEffect::getProgramNameIndexed(VstInt32, VstInt32 index, char* text) {
     if (index < 0 || index >= programs.numPrograms() || !text) return false;
+    ScopedLock lock(programLock);
     programs.getName(index, text);
     return true;
 }
 
 VstInt32 CPresetSystemEffect::getChunk(void** data, bool) {
     if (!data) return 0;
-    writeBankChunk(programs, getUniqueId(), getCurrentProgramIndex(), chunk.data());
-    *data = chunk.data();
-    return static_cast<VstInt32>(chunk.size());
+    ScopedLock lock(programLock);
+    writeBankChunk(programs, getUniqueId(), getCurrentProgramIndex(), chunk.get());
+    *data = chunk.get();
+    return static_cast<VstInt32>(chunkBytes());
 }
 
 VstInt32 CPresetSystemEffect::setChunk(void* data, VstInt32 byteSize, bool) {
-    if (!data || byteSize < 0 || static_cast<size_t>(byteSize) != chunk.size()) return -1;
-    std::memcpy(chunk.data(), data, chunk.size());
-    const ChunkReading reading = readBankChunk(chunk.data(), chunk.size(), programs, getUniqueId());
-    if (reading.verdict == ChunkVerdict::kRefused) return -1;
-    if (reading.verdict == ChunkVerdict::kWrongFormat) return 0;
+    if (!data || byteSize < 0 || static_cast<size_t>(byteSize) != chunkBytes()) return -1;
+    bool selected = false;
+    {
+        ScopedLock lock(programLock);
+        uint8_t* incoming = incomingChunk.get();
+        std::memcpy(incoming, data, chunkBytes());
+        const ChunkReading reading = readBankChunk(incoming, chunkBytes(), programs, getUniqueId());
+        if (reading.verdict == ChunkVerdict::kRefused) return -1;
+        if (reading.verdict == ChunkVerdict::kWrongFormat) return 0;
 
-    const uint8_t* records = chunk.data() + kBankChunkHeaderBytes;
-    for (int p = 0; p < programs.numPrograms(); ++p) {
-        const uint8_t* record = records + static_cast<size_t>(p) * programs.recordBytes();
-        std::memcpy(programs.record(p), record, kProgramNameBytes);
-        float value;
-        for (int k = 0; k < programs.numParams(); ++k) {
-            std::memcpy(&value, record + kProgramNameBytes + 4 * k, sizeof value);
-            programs.setValue(p, k, value);
+        const uint8_t* records = incoming + kBankChunkHeaderBytes;
+        for (int p = 0; p < programs.numPrograms(); ++p) {
+            const uint8_t* record = records + static_cast<size_t>(p) * programs.recordBytes();
+            std::memcpy(programs.record(p), record, kProgramNameBytes);
+            float value;
+            for (int k = 0; k < programs.numParams(); ++k) {
+                std::memcpy(&value, record + kProgramNameBytes + 4 * k, sizeof value);
+                programs.setValue(p, k, value);
+            }
         }
+        selected = reading.storedProgram >= 0 && reading.storedProgram < programs.numPrograms();
+        if (selected) applyProgram(reading.storedProgram);
     }
-    if (reading.storedProgram >= 0 && reading.storedProgram < programs.numPrograms())
-        selectProgram(reading.storedProgram);
+    if (selected) announceProgramChange();
     return 0;
 }
 
@@ -75,19 +101,33 @@ int CPresetSystemEffect::getCurrentProgramIndex() {
 
 void CPresetSystemEffect::selectProgram(int index) {
     if (index < 0 || index >= programs.numPrograms()) return;
+    {
+        ScopedLock lock(programLock);
+        applyProgram(index);
+    }
+    announceProgramChange();
+}
+
+void CPresetSystemEffect::applyProgram(int index) {
     applyingProgram.store(true, std::memory_order_relaxed);
     curProgram = 0;
     currentProgram.store(index, std::memory_order_relaxed);
     for (int k = 0; k < numParams; ++k) setParameter(k, programs.value(index, k));
-    updateDisplay();
-    beginEdit(0);
-    endEdit(0);
     applyingProgram.store(false, std::memory_order_relaxed);
 }
 
+void CPresetSystemEffect::announceProgramChange() {
+    updateDisplay();
+    beginEdit(0);
+    endEdit(0);
+}
+
 void CPresetSystemEffect::renameCurrentProgram(const char* name) {
-    curProgram = 0;
-    if (name) programs.setName(getCurrentProgramIndex(), name);
+    {
+        ScopedLock lock(programLock);
+        curProgram = 0;
+        if (name) programs.setName(getCurrentProgramIndex(), name);
+    }
     updateDisplay();
 }
 

@@ -1,12 +1,21 @@
 // Effect base of the plug-ins with a preset system: a bank of named programs
 // inside the plug-in, of which the host sees a single program. The whole bank
 // travels with the host's project as one chunk.
+//
+// Threads. The host saves and restores the bank on its own thread while the
+// editor, on its thread, selects, renames and loads programs. Every operation
+// on more than one value of the bank (chunks, names, program selection, the
+// editor's bank and preset loads through lockPrograms) holds the program
+// lock, so that none sees another half done. The host is called only after
+// the lock is released. setParameter and getParameter take no lock: they
+// touch one value word, and automation on the audio thread must never wait.
 #pragma once
 
 #include <atomic>
-#include <vector>
+#include <memory>
 
 #include "host/audio_effect.h"
+#include "platform/mutex.h"
 #include "presets/program_store.h"
 
 class CPresetSystemEffect : public AudioEffectX {
@@ -30,17 +39,46 @@ public:
     virtual void loadDefaults();
     virtual void initFactoryPrograms() {}
 
+    // The bank, read without the lock (one value word at a time is safe).
     const ProgramStore& programStore() const { return programs; }
+
+    // The whole bank for as long as the object lives, with the program lock
+    // held: for the editor's loads of bank and preset records. Select the
+    // program after the object has gone.
+    class LockedPrograms {
+    public:
+        LockedPrograms(Mutex& mutex, ProgramStore& store) : lock_(mutex), store_(store) {}
+        ProgramStore& store() { return store_; }
+
+    private:
+        ScopedLock lock_;
+        ProgramStore& store_;
+    };
+    LockedPrograms lockPrograms() { return LockedPrograms(programLock, programs); }
 
 protected:
     bool isApplyingProgram() const { return applyingProgram.load(std::memory_order_relaxed); }
     // Writes one factory program: its name and all its values.
     void setFactoryProgram(int index, const char* name, const float* values);
+    // The last steps of a plug-in's constructor, once its engine and editor
+    // exist: the factory programs, the remembered defaults and program 0.
+    // Nothing happens when an allocation failed; the effect is not used then.
+    void loadStartingPrograms();
 
     ProgramStore programs;
 
 private:
+    // Under the program lock: makes `index` current and sends its values.
+    void applyProgram(int index);
+    // After a program was applied, without the lock: the host updates its view.
+    void announceProgramChange();
+    size_t chunkBytes() const;
+
+    Mutex programLock;
     std::atomic<int> currentProgram{0};
-    std::vector<uint8_t> chunk;
+    // The chunk handed to the host stays as it is until its next getChunk;
+    // a chunk being restored is checked in a buffer of its own.
+    std::unique_ptr<uint8_t[]> chunk;
+    std::unique_ptr<uint8_t[]> incomingChunk;
     std::atomic<bool> applyingProgram{false};
 };

@@ -1,7 +1,7 @@
 #include "presets/program_store.h"
 
 #include <cstring>
-
+#include <new>
 
 void storeProgramName(uint8_t* record, const char* name) {
     std::memset(record, 0, kProgramNameBytes);
@@ -18,8 +18,7 @@ void loadProgramName(const uint8_t* record, char* text) {
 ProgramStore::ProgramStore(int numPrograms, int numParams)
     : numPrograms_(numPrograms),
       numParams_(numParams),
-      bytes_(static_cast<size_t>(numPrograms) * static_cast<size_t>(programRecordBytes(numParams)),
-             0) {}
+      bytes_(new (std::nothrow) uint8_t[offset(numPrograms)]()) {}
 
 // Record images are little-endian, as is every platform the family runs on,
 // so a value is its native float bits. Every value word is 4-byte aligned

@@ -5,7 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <vector>
+#include <memory>
 
 constexpr int kProgramNameBytes = 24;
 
@@ -18,6 +18,8 @@ void storeProgramName(uint8_t* record, const char* name);
 // Copies the 24 name bytes and a terminating zero (25 bytes) into `text`.
 void loadProgramName(const uint8_t* record, char* text);
 
+// The records are allocated without throwing: data() is null when that
+// failed, and an effect checks it before it uses the store.
 class ProgramStore {
 public:
     ProgramStore(int numPrograms, int numParams);
@@ -25,12 +27,12 @@ public:
     int numPrograms() const { return numPrograms_; }
     int numParams() const { return numParams_; }
     int recordBytes() const { return programRecordBytes(numParams_); }
-    size_t bankBytes() const { return bytes_.size(); }
+    size_t bankBytes() const { return offset(numPrograms_); }
 
-    uint8_t* record(int program) { return bytes_.data() + offset(program); }
-    const uint8_t* record(int program) const { return bytes_.data() + offset(program); }
-    uint8_t* data() { return bytes_.data(); }
-    const uint8_t* data() const { return bytes_.data(); }
+    uint8_t* record(int program) { return bytes_.get() + offset(program); }
+    const uint8_t* record(int program) const { return bytes_.get() + offset(program); }
+    uint8_t* data() { return bytes_.get(); }
+    const uint8_t* data() const { return bytes_.get(); }
 
     float value(int program, int param) const;
     void setValue(int program, int param, float value);
@@ -44,5 +46,5 @@ private:
 
     int numPrograms_;
     int numParams_;
-    std::vector<uint8_t> bytes_;
+    std::unique_ptr<uint8_t[]> bytes_;
 };

@@ -17,9 +17,7 @@ Duplimo::Duplimo(audioMasterCallback audioMaster)
     for (int k = 0; k < kNumParams; ++k)
         values[k].store(kFactoryPrograms[0].values[k], std::memory_order_relaxed);
     updateBlockSize();
-    initFactoryPrograms();
-    loadDefaults();
-    selectProgram(0);
+    loadStartingPrograms();
 }
 
 void Duplimo::initFactoryPrograms() {

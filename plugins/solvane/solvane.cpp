@@ -1,5 +1,7 @@
 #include "plugins/solvane/solvane.h"
 
+#include <new>
+
 #include "dsp/switch_state.h"
 #include "editor/editor_requests.h"
 #include "host/aeff_editor.h"
@@ -17,11 +19,10 @@ Solvane::Solvane(audioMasterCallback audioMaster)
     canProcessReplacing(true);
     canDoubleReplacing(true);
     for (int k = 0; k < kNumParams; ++k) values[k].store(kInitialValues[k]);
-    new solvane::ADEditor(this);  // attaches itself; the effect owns it from here
+    // The editor attaches itself; the effect owns it from here.
+    allocated(new (std::nothrow) solvane::ADEditor(this));
     updateBlockSize();
-    initFactoryPrograms();
-    loadDefaults();
-    selectProgram(0);
+    loadStartingPrograms();
 }
 
 Solvane::~Solvane() {

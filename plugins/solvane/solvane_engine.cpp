@@ -51,13 +51,22 @@ void SolvaneEngine::process(const Sample* const* inputs, Sample* const* outputs,
     finishBlock<Sample>();
 }
 
+// Both samples of a frame are read before either is written: a host may hand
+// an output buffer that is the other channel's input.
 template <typename Sample>
 void SolvaneEngine::passThrough(const Sample* const* inputs, Sample* const* outputs, int frames,
                                 double coeff) {
-    for (int channel = 0; channel < 2; ++channel)
-        if (inputs[channel] != outputs[channel])
-            std::copy_n(inputs[channel], frames, outputs[channel]);
-    followOutput(outputs[0], outputs[1], frames, coeff);
+    const Sample* inL = inputs[0];
+    const Sample* inR = inputs[1];
+    Sample* outL = outputs[0];
+    Sample* outR = outputs[1];
+    for (int i = 0; i < frames; ++i) {
+        const Sample left = inL[i];
+        const Sample right = inR[i];
+        outL[i] = left;
+        outR[i] = right;
+    }
+    followOutput(outL, outR, frames, coeff);
 }
 
 template <typename Sample>

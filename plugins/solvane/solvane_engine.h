@@ -34,7 +34,7 @@ public:
     // Followers to 0 and both readings to `reading` (0 on suspend, +0.5 on resume).
     void reset(float reading);
 
-    // One block of n frames; inputs and outputs may be the same buffers.
+    // One block of n frames; an output may be the same buffer as either input.
     // Sample is float (intermediates rounded to 32 bits) or double.
     template <typename Sample>
     void process(const Sample* const* inputs, Sample* const* outputs, int frames,

@@ -16,9 +16,7 @@ AComb::AComb(audioMasterCallback audioMaster)
     canDoubleReplacing(true);
     for (int k = 0; k < kNumParams; ++k) values[k].store(kFactoryPrograms[0].values[k]);
     updateBlockSize();
-    initFactoryPrograms();
-    loadDefaults();
-    selectProgram(0);
+    loadStartingPrograms();
 }
 
 void AComb::initFactoryPrograms() {

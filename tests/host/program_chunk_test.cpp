@@ -1,8 +1,10 @@
 // The program store and the host chunk, on a small effect of its own shape.
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <cstring>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "presets/bank_chunk.h"
@@ -169,6 +171,71 @@ TEST(BankChunk, StoredIndexOutOfRangeReplacesProgramsButSelectsNone) {
         EXPECT_EQ(target.live[0], liveBefore);
         EXPECT_EQ(target.programStore().value(0, 0), 0.42f);
     }
+}
+
+// A bank whose every name and value tells it apart from the factory bank and
+// from the bank of another `seed`; program 2 is current.
+std::vector<uint8_t> distinctBank(int seed) {
+    BankEffect source;
+    for (int p = 0; p < kPrograms; ++p) {
+        source.selectProgram(p);
+        const std::string name = "bank " + std::to_string(seed) + "/" + std::to_string(p);
+        source.renameCurrentProgram(name.c_str());
+        for (int k = 0; k < kParams; ++k)
+            source.setParameter(k, 0.5f * seed + 0.01f * (p * kParams + k));
+    }
+    source.selectProgram(2);
+    return chunkOf(source);
+}
+
+// A bank load as the editor makes it: the records under the program lock,
+// then the program selected.
+void loadBankRecords(BankEffect& effect, const std::vector<uint8_t>& chunk) {
+    {
+        CPresetSystemEffect::LockedPrograms locked = effect.lockPrograms();
+        ProgramStore& store = locked.store();
+        for (int p = 0; p < kPrograms; ++p) {
+            const uint8_t* record = &chunk[32 + p * store.recordBytes()];
+            std::memcpy(store.record(p), record, kProgramNameBytes);
+            for (int k = 0; k < kParams; ++k)
+                store.setValue(p, k, readFloatLE(record + kProgramNameBytes + 4 * k));
+        }
+    }
+    effect.selectProgram(2);
+}
+
+// The host saves its project on its thread while banks are restored on the
+// editor's: every chunk it takes is one of the banks, whole.
+TEST(BankChunk, ChunkTakenWhileBanksAreRestoredIsAlwaysWhole) {
+    constexpr int kLeastRounds = 10000;
+    constexpr int kLeastChunks = 10000;
+    const std::vector<uint8_t> banks[2] = {distinctBank(0), distinctBank(1)};
+    BankEffect effect;
+    std::vector<uint8_t> first = banks[0];
+    ASSERT_EQ(effect.setChunk(first.data(), static_cast<VstInt32>(first.size()), false), 0);
+
+    // Relaxed, so that the counters themselves order nothing between threads.
+    std::atomic<bool> stop{false};
+    std::atomic<int> rounds{0};
+    std::thread editor([&] {
+        for (int round = 0; !stop.load(std::memory_order_relaxed); ++round) {
+            std::vector<uint8_t> bank = banks[round % 2];
+            if (round % 4 < 2)
+                effect.setChunk(bank.data(), static_cast<VstInt32>(bank.size()), false);
+            else
+                loadBankRecords(effect, bank);
+            rounds.store(round + 1, std::memory_order_relaxed);
+        }
+    });
+    int taken = 0, torn = 0;
+    for (; taken < kLeastChunks || rounds.load(std::memory_order_relaxed) < kLeastRounds;
+         ++taken) {
+        const std::vector<uint8_t> chunk = chunkOf(effect);
+        torn += chunk != banks[0] && chunk != banks[1];
+    }
+    stop.store(true, std::memory_order_relaxed);
+    editor.join();
+    EXPECT_EQ(torn, 0) << "of " << taken;
 }
 
 TEST(ProgramStore, NamesAreCutAt24Characters) {

@@ -1,11 +1,15 @@
-// solvane.so through the binary interface only, as a host sees it.
+// solvane.so through the binary interface, as a host sees it; only the meter
+// readings, which no host sees, are read from the effect object behind it.
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <cstring>
+#include <limits>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "plugins/solvane/solvane.h"
 #include "tests/support/plugin_fixture.h"
 
 namespace {
@@ -164,6 +168,14 @@ TEST_F(SolvanePlugin, ChunkWithStoredProgramSelectsIt) {
 }
 
 TEST_F(SolvanePlugin, ResumeClearsStateAndBothPrecisionsAgree) {
+    // The audio carries no state; the level followers behind the meters do.
+    // Hosts never see the readings, so they are read from the effect object
+    // behind the record (the library holds the same code as solvane_core).
+    const Solvane& solvane = *static_cast<const Solvane*>(effect->object);
+    auto readings = [&] {
+        return std::make_pair(solvane.midSideReading(), solvane.leftRightReading());
+    };
+    using Readings = std::pair<float, float>;
     plugin->dispatch(effSetSampleRate, 0, 0, nullptr, 48000.0f);
     plugin->dispatch(effSetBlockSize, 0, 256);
     set(0, 0.8f);
@@ -171,14 +183,55 @@ TEST_F(SolvanePlugin, ResumeClearsStateAndBothPrecisionsAgree) {
     std::vector<float> lf(256), rf(256);
     for (int i = 0; i < 256; ++i) lf[i] = std::sin(i * 0.05f), rf[i] = 0.3f * std::cos(i * 0.11f);
     std::vector<double> ld(lf.begin(), lf.end()), rd(rf.begin(), rf.end());
+    std::vector<float> none;
 
     plugin->dispatch(effMainsChanged, 0, 1);
+    EXPECT_EQ(readings(), Readings(0.5f, 0.5f));
     process(lf, rf);
+    const Readings afterFloatBlock = readings();
+    EXPECT_NE(afterFloatBlock, Readings(0.5f, 0.5f));
+
     plugin->dispatch(effMainsChanged, 0, 1);  // a second resume clears again
+    EXPECT_EQ(readings(), Readings(0.5f, 0.5f));
+    process(none, none);  // the cleared followers are below every threshold
+    EXPECT_EQ(readings(), Readings(0.0f, 0.0f));
     process(ld, rd);
+    EXPECT_NEAR(readings().first, afterFloatBlock.first, 1e-5);
+    EXPECT_NEAR(readings().second, afterFloatBlock.second, 1e-5);
     for (int i = 0; i < 256; ++i) {
         EXPECT_NEAR(lf[i], ld[i], 1e-6);
         EXPECT_NEAR(rf[i], rd[i], 1e-6);
+    }
+
+    plugin->dispatch(effMainsChanged, 0, 0);
+    EXPECT_EQ(readings(), Readings(0.0f, 0.0f));
+    process(none, none);
+    EXPECT_EQ(readings(), Readings(0.0f, 0.0f));
+}
+
+// Samples that are not numbers, or beyond any level, pass through one block;
+// the blocks after it come out finite and as they would without it.
+TEST_F(SolvanePlugin, BadSamplesLeaveLaterOutputFinite) {
+    set(0, 0.8f);
+    set(3, 0.7f);
+    auto cleanBlock = [&] {
+        std::vector<double> l(64, 0.5), r(64, -0.25);
+        process(l, r);
+        return std::make_pair(l, r);
+    };
+    const auto expected = cleanBlock();
+    const double inf = std::numeric_limits<double>::infinity();
+    for (double bad : {std::numeric_limits<double>::quiet_NaN(), inf, -inf, 1e300}) {
+        std::vector<double> l(64, bad), r(64, 0.25);
+        process(l, r);
+        // The 32-bit path's largest level (1e300 has no 32-bit value).
+        const float badFloat = std::isfinite(bad) ? std::numeric_limits<float>::max()
+                                                  : static_cast<float>(bad);
+        std::vector<float> lf(64, badFloat), rf(64, 0.25f);
+        process(lf, rf);
+        const auto after = cleanBlock();
+        for (double sample : after.first) ASSERT_TRUE(std::isfinite(sample)) << bad;
+        EXPECT_EQ(after, expected) << bad;
     }
 }
 

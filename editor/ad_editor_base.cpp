@@ -1,6 +1,7 @@
 #include "editor/ad_editor_base.h"
 
 #include <cstring>
+#include <new>
 
 #include "editor/idle_timer.h"
 #include "editor/my_frame.h"
@@ -8,22 +9,25 @@
 
 ADEditorBase::ADEditorBase(AudioEffect* effect, const gui::ResourceTable& resources)
     : AEffGUIEditor(effect),
-      background_(new CBitmap(resources, kBackgroundId)),
+      background_(new (std::nothrow) CBitmap(resources, kBackgroundId)),
       layoutBitmaps_(resources) {
     rect_.top = 0;
     rect_.left = 0;
-    rect_.bottom = static_cast<VstInt16>(background_->getHeight());
-    rect_.right = static_cast<VstInt16>(background_->getWidth());
+    if (background_) {
+        rect_.bottom = static_cast<VstInt16>(background_->getHeight());
+        rect_.right = static_cast<VstInt16>(background_->getWidth());
+    }
     if (effect) effect->setEditor(this);
 }
 
 ADEditorBase::~ADEditorBase() {
     tearDownFace(false);
-    background_->forget();
+    if (background_) background_->forget();
 }
 
 bool ADEditorBase::open(void* parentWindow) {
     close();  // a host that opens twice gets a fresh face
+    if (!background_) return false;
     AEffGUIEditor::open(parentWindow);
     GuiLock lock(guiMutex());
     // Changes recorded from here on are applied by the first idle; the face

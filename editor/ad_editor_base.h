@@ -42,8 +42,11 @@ public:
     ~ADEditorBase() override;
 
     // Builds the face into a window inside `parentWindow` (an X11 window id),
-    // or headless when there is none or it cannot be used. Always true.
+    // or headless when there is none or it cannot be used. True unless the
+    // background could not be allocated when the editor was built.
     bool open(void* parentWindow) override;
+    // False when the background could not be allocated: the effect is not built.
+    bool constructed() const override { return background_ != nullptr; }
     // Safe to call when closed. Every face calls it from its destructor, so
     // that no idle reaches a face that is being destroyed.
     void close() override;

@@ -31,6 +31,9 @@ public:
     virtual bool onKeyUp(VstKeyCode&) { return false; }
     virtual bool onWheel(float) { return false; }
     virtual bool setKnobMode(VstInt32) { return false; }
+    // False when something the editor allocates while it is built could not
+    // be had; the effect then counts as not constructed.
+    virtual bool constructed() const { return true; }
 
     // Family hooks, called by the effect.
     virtual void parameterChanged(VstInt32 /*index*/, float /*value*/) {}

@@ -96,6 +96,10 @@ void AudioEffect::setFlag(VstInt32 flag, bool state) {
         cEffect.flags &= ~flag;
 }
 
+bool AudioEffect::constructionSucceeded() const {
+    return constructionSucceeded_ && (!editor || editor->constructed());
+}
+
 void AudioEffect::setEditor(AEffEditor* newEditor) {
     editor = newEditor;
     setFlag(effFlagsHasEditor, newEditor != nullptr);

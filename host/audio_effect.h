@@ -32,7 +32,7 @@ public:
     VstInt32 getNumParams() const { return cEffect.numParams; }
     // False when an allocation made while the effect was built failed; the
     // entry point then destroys the effect and gives the host no record.
-    bool constructionSucceeded() const { return constructionSucceeded_; }
+    bool constructionSucceeded() const;
 
     virtual VstIntPtr dispatcher(VstInt32 opcode, VstInt32 index, VstIntPtr value, void* ptr,
                                  float opt);

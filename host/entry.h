@@ -21,7 +21,7 @@ AudioEffect* createEffect(audioMasterCallback audioMaster) {
     try {
         effect = new (std::nothrow) Effect(audioMaster);
     } catch (...) {
-        return nullptr;  // the widget layer may still throw; the object is already released
+        return nullptr;  // nothing should throw; if it does, the object is already released
     }
     if (effect && !effect->constructionSucceeded()) {
         delete effect;

@@ -3,15 +3,22 @@
 #include <cstring>
 
 #include "host/aeff_editor.h"
+#include "platform/settings_store.h"
 #include "presets/bank_chunk.h"
+#include "presets/preset_transfer.h"
+#include "presets/remembered_presets.h"
 
 CPresetSystemEffect::CPresetSystemEffect(audioMasterCallback audioMaster, VstInt32 numPrograms,
                                          VstInt32 numParams)
     : AudioEffectX(audioMaster, 1, numParams),
       programs(numPrograms, numParams),
-      chunk(bankChunkBytes(programs), 0) {
+      chunk(bankChunkBytes(programs), 0),
+      transfer(std::make_unique<PresetTransfer>(*this, programs)),
+      remembered(std::make_unique<RememberedPresets>(*transfer, openUserSettingsStore())) {
     programsAreChunks(true);
 }
+
+CPresetSystemEffect::~CPresetSystemEffect() { remembered->saveChangedFileLocations(); }
 
 void CPresetSystemEffect::setParameter(VstInt32 index, float value) {
     if (index >= 0 && index < numParams)
@@ -93,9 +100,7 @@ void CPresetSystemEffect::renameCurrentProgram(const char* name) {
 
 int CPresetSystemEffect::getUniqueId() { return cEffect.uniqueID; }
 
-void CPresetSystemEffect::loadDefaults() {
-    if (editor) editor->loadDefaults();
-}
+void CPresetSystemEffect::loadDefaults() { remembered->loadDefaults(); }
 
 void CPresetSystemEffect::setFactoryProgram(int index, const char* name, const float* values) {
     programs.setName(index, name);

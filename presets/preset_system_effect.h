@@ -4,14 +4,20 @@
 #pragma once
 
 #include <atomic>
+#include <memory>
 #include <vector>
 
 #include "host/audio_effect.h"
 #include "presets/program_store.h"
 
+class PresetTransfer;
+class RememberedPresets;
+
 class CPresetSystemEffect : public AudioEffectX {
 public:
     CPresetSystemEffect(audioMasterCallback audioMaster, VstInt32 numPrograms, VstInt32 numParams);
+    // Writes back the file dialogs' locations if this instance changed them.
+    ~CPresetSystemEffect() override;
 
     void setParameter(VstInt32 index, float value) override;
     float getParameter(VstInt32 index) override;
@@ -31,6 +37,10 @@ public:
     virtual void initFactoryPrograms() {}
 
     const ProgramStore& programStore() const { return programs; }
+    // Preset and bank records and files, and the values remembered for the
+    // user; the preset bar works through these.
+    PresetTransfer& presetTransfer() { return *transfer; }
+    RememberedPresets& rememberedPresets() { return *remembered; }
 
 protected:
     bool isApplyingProgram() const { return applyingProgram.load(std::memory_order_relaxed); }
@@ -43,4 +53,6 @@ private:
     std::atomic<int> currentProgram{0};
     std::vector<uint8_t> chunk;
     std::atomic<bool> applyingProgram{false};
+    std::unique_ptr<PresetTransfer> transfer;
+    std::unique_ptr<RememberedPresets> remembered;
 };

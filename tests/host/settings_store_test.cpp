@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <signal.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -166,6 +167,38 @@ TEST_F(SettingsStoreTest, TwoProcessesStoringAtOnceLoseNothing) {
         }
 }
 
+// The old values, and of "Large" either none or one whole value.
+void expectSoundStore(SettingsStore& settings, size_t largeBytes) {
+    std::string dir;
+    EXPECT_TRUE(settings.getString("CurrDir", dir));
+    EXPECT_EQ(dir, "/survives/");
+    std::vector<uint8_t> large;
+    if (settings.getBinary("Large", large)) {
+        ASSERT_EQ(large.size(), largeBytes);
+        EXPECT_EQ(std::count(large.begin(), large.end(), large[0]), static_cast<long>(largeBytes));
+    }
+}
+
+TEST_F(SettingsStoreTest, WriterDyingHalfWayThroughItsFileLeavesTheOldOne) {
+    constexpr size_t kLargeBytes = 1u << 20;
+    constexpr rlim_t kFileLimitBytes = 64u << 10;
+    auto settings = userStore();
+    ASSERT_TRUE(settings->setString("CurrDir", "/survives/"));
+    // The system stops the writer with SIGXFSZ once it has written the
+    // first part of the new file.
+    const pid_t child = inChild([&] {
+        const rlimit limit{kFileLimitBytes, kFileLimitBytes};
+        setrlimit(RLIMIT_FSIZE, &limit);
+        const std::vector<uint8_t> large(kLargeBytes, 1);
+        openUserSettingsStore()->setBinary("Large", large.data(), large.size());
+        return true;
+    });
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGXFSZ);
+    expectSoundStore(*settings, kLargeBytes);
+}
+
 TEST_F(SettingsStoreTest, WriterKilledWhileStoringLeavesTheOldOrTheNewFile) {
     // A large value keeps each store busy long enough for the kill to land
     // in the middle of it most of the time.
@@ -189,15 +222,8 @@ TEST_F(SettingsStoreTest, WriterKilledWhileStoringLeavesTheOldOrTheNewFile) {
         int status = 0;
         ASSERT_EQ(waitpid(child, &status, 0), child);
 
-        std::string dir;
-        EXPECT_TRUE(settings->getString("CurrDir", dir)) << "round " << round;
-        EXPECT_EQ(dir, "/survives/");
-        std::vector<uint8_t> large;
-        if (settings->getBinary("Large", large)) {
-            ASSERT_EQ(large.size(), kLargeBytes);
-            EXPECT_EQ(std::count(large.begin(), large.end(), large[0]),
-                      static_cast<long>(kLargeBytes));
-        }
+        SCOPED_TRACE(round);
+        expectSoundStore(*settings, kLargeBytes);
     }
 }
 

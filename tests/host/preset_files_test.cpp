@@ -25,7 +25,8 @@ std::vector<uint8_t> fileBytes(const std::string& path) {
 
 void writeFile(const std::string& path, const std::vector<uint8_t>& bytes) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    out.write(reinterpret_cast<const char*>(bytes.data()),
+              static_cast<std::streamsize>(bytes.size()));
 }
 
 float valueAt(const std::vector<uint8_t>& record, size_t offset) {
@@ -239,7 +240,8 @@ TEST_F(PresetFiles, ByteOrderOfIdentifierAndValues) {
         SCOPED_TRACE(c.what);
         std::vector<uint8_t> record = withByteOrders(native, c.reverseId, c.reverseValues);
         auto effect = makeDuplimo();
-        const bool loaded = effect->presetTransfer().applyPresetRecord(record.data(), c.reversedLoad);
+        const bool loaded =
+            effect->presetTransfer().applyPresetRecord(record.data(), c.reversedLoad);
         EXPECT_EQ(loaded && presetRecordOf(*effect) == native, c.loadsExactly);
         if (c.loadsExactly) {
             EXPECT_EQ(record[4], '!');  // tag and name are never turned round

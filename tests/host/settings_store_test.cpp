@@ -40,7 +40,8 @@ TEST(SettingsText, ValuesComeBackAsTheyWereWritten) {
     ASSERT_TRUE(parseSettingsText(text, parsed)) << text;
     EXPECT_EQ(parsed, values);
     // A person reads the path as it is and the record as hexadecimal digits.
-    EXPECT_NE(text.find("CurrDir string \"/home/me/my \\\"presets\\\"\\\\ä€/\""), std::string::npos);
+    const std::string dirLine = "CurrDir string \"/home/me/my \\\"presets\\\"\\\\ä€/\"\n";
+    EXPECT_NE(text.find(dirLine), std::string::npos);
     EXPECT_NE(text.find("MemoA binary 0021ff7f\n"), std::string::npos);
 }
 

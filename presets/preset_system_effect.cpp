@@ -18,7 +18,13 @@ CPresetSystemEffect::CPresetSystemEffect(audioMasterCallback audioMaster, VstInt
     programsAreChunks(true);
 }
 
-CPresetSystemEffect::~CPresetSystemEffect() { remembered->saveChangedFileLocations(); }
+CPresetSystemEffect::~CPresetSystemEffect() {
+    // Nothing may escape into the host's effClose.
+    try {
+        remembered->saveChangedFileLocations();
+    } catch (...) {
+    }
+}
 
 void CPresetSystemEffect::setParameter(VstInt32 index, float value) {
     if (index >= 0 && index < numParams)

@@ -38,8 +38,12 @@ public:
     // Family hooks, called by the effect.
     virtual void parameterChanged(VstInt32 /*index*/, float /*value*/) {}
     virtual void resetMeters() {}
+    // The current program's name, for the name field and the current entry
+    // of the program menu.
     virtual void showProgramName(const char* /*name*/) {}
-    virtual void loadDefaults() {}
+    // The program menu makes entry `index` current and shows `name` as its
+    // title (a bank was loaded).
+    virtual void showProgramEntry(VstInt32 /*index*/, const char* /*name*/) {}
 
 protected:
     AudioEffect* effect_;

@@ -4,18 +4,34 @@
 #include <new>
 
 #include "host/aeff_editor.h"
+#include "platform/settings_store.h"
 #include "presets/bank_chunk.h"
+#include "presets/preset_transfer.h"
+#include "presets/remembered_presets.h"
 
 CPresetSystemEffect::CPresetSystemEffect(audioMasterCallback audioMaster, VstInt32 numPrograms,
                                          VstInt32 numParams)
     : AudioEffectX(audioMaster, 1, numParams),
       programs(numPrograms, numParams),
       chunk(new (std::nothrow) uint8_t[bankChunkBytes(programs)]()),
-      incomingChunk(new (std::nothrow) uint8_t[bankChunkBytes(programs)]()) {
+      incomingChunk(new (std::nothrow) uint8_t[bankChunkBytes(programs)]()),
+      transfer(new (std::nothrow) PresetTransfer(*this, programs)) {
     allocated(programs.data());
     allocated(chunk.get());
     allocated(incomingChunk.get());
+    // The user's store is opened when it is first needed (see loadDefaults).
+    if (allocated(transfer.get()))
+        remembered.reset(new (std::nothrow) RememberedPresets(*transfer, nullptr));
+    allocated(remembered.get());
     programsAreChunks(true);
+}
+
+CPresetSystemEffect::~CPresetSystemEffect() {
+    // Nothing may escape into the host's effClose.
+    try {
+        if (remembered) remembered->saveChangedFileLocations();
+    } catch (...) {
+    }
 }
 
 size_t CPresetSystemEffect::chunkBytes() const { return bankChunkBytes(programs); }
@@ -133,9 +149,7 @@ void CPresetSystemEffect::renameCurrentProgram(const char* name) {
 
 int CPresetSystemEffect::getUniqueId() { return cEffect.uniqueID; }
 
-void CPresetSystemEffect::loadDefaults() {
-    if (editor) editor->loadDefaults();
-}
+void CPresetSystemEffect::loadDefaults() { remembered->loadDefaults(); }
 
 void CPresetSystemEffect::setFactoryProgram(int index, const char* name, const float* values) {
     programs.setName(index, name);

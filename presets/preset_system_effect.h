@@ -18,9 +18,14 @@
 #include "platform/mutex.h"
 #include "presets/program_store.h"
 
+class PresetTransfer;
+class RememberedPresets;
+
 class CPresetSystemEffect : public AudioEffectX {
 public:
     CPresetSystemEffect(audioMasterCallback audioMaster, VstInt32 numPrograms, VstInt32 numParams);
+    // Writes back the file dialogs' locations if this instance changed them.
+    ~CPresetSystemEffect() override;
 
     void setParameter(VstInt32 index, float value) override;
     float getParameter(VstInt32 index) override;
@@ -41,6 +46,10 @@ public:
 
     // The bank, read without the lock (one value word at a time is safe).
     const ProgramStore& programStore() const { return programs; }
+    // Preset and bank records and files, and the values remembered for the
+    // user; the preset bar works through these.
+    PresetTransfer& presetTransfer() { return *transfer; }
+    RememberedPresets& rememberedPresets() { return *remembered; }
 
     // The whole bank for as long as the object lives, with the program lock
     // held: for the editor's loads of bank and preset records. Select the
@@ -81,4 +90,6 @@ private:
     std::unique_ptr<uint8_t[]> chunk;
     std::unique_ptr<uint8_t[]> incomingChunk;
     std::atomic<bool> applyingProgram{false};
+    std::unique_ptr<PresetTransfer> transfer;
+    std::unique_ptr<RememberedPresets> remembered;
 };

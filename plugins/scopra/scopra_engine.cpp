@@ -257,7 +257,9 @@ bool ScopraEngine::processBlock(const Sample* const* inputs, Sample* const* outp
         passThrough(inputs, outputs, frames);
         return false;
     }
-    measure(inputs, outputs, frames, currentRateConstants());
+    // An empty block may come without any buffers; it measures nothing but
+    // still gives the automatic level.
+    if (frames > 0) measure(inputs, outputs, frames, currentRateConstants());
     finishBlock();
     const bool levelChosen = isOn(controls.autoOn.load(std::memory_order_relaxed));
     if (levelChosen) newLevel_ = automaticLevel<Sample>(state_.autoEnvelope);

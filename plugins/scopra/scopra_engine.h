@@ -51,7 +51,6 @@ struct RateConstants {
 RateConstants rateConstantsFor(double sampleRateHz);
 
 // The automatic goniometer level (0 .. 1) for an envelope value.
-template <typename Sample>
 float automaticLevel(float envelope);
 
 class ScopraEngine {
@@ -115,7 +114,6 @@ private:
     void followInMode(const Sample* const* inputs, Sample* const* outputs, int frames,
                       const RateConstants& rate);
     const RateConstants& currentRateConstants();
-    void finishBlock();
 
     MeasurementState state_;  // the audio thread's own copy
     PublishedReadings published_;

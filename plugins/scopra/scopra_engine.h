@@ -68,11 +68,14 @@ public:
     }
 
     // Audio thread: passes the block through (inputs and outputs may be the
-    // same buffers) and measures it. Sample is float (arithmetic in 32 bits)
-    // or double; the measured fields stay 32-bit floats in both. Returns the
-    // new automatic level while "auto" is on, for the effect to store as its
-    // level; nothing when "auto" is off or the block's measurement was left
-    // out for a reset.
+    // same buffers) and measures it, with flush-to-zero. Sample is float or
+    // double, the precision of the sample arithmetic (sums, magnitudes,
+    // squares); the followers step in double, and every measured field is a
+    // 32-bit float after every pair, so the readings do not depend on how the
+    // host cuts the audio into blocks. An empty block may come without
+    // buffers. Returns the new automatic level while "auto" is on, for the
+    // effect to store as its level; nothing when "auto" is off or the block's
+    // measurement was left out for a reset.
     template <typename Sample>
     std::optional<float> process(const Sample* const* inputs, Sample* const* outputs,
                                  int frames) {

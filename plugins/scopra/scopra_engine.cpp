@@ -92,12 +92,12 @@ int32_t firstCountAbove(double limitSamples) {
 bool sameBits(float a, float b) { return std::memcmp(&a, &b, sizeof a) == 0; }
 
 // What the meters show of the peak followers: L and R, or half of S and M.
-template <bool kSideMid>
-[[gnu::always_inline]] inline void shownValues(const double (&peaks)[kNumSignals],
-                                               double (&shown)[kNumMeters]) {
+template <bool kSideMid, typename Value>
+[[gnu::always_inline]] inline void shownValues(const Value (&peaks)[kNumSignals],
+                                               Value (&shown)[kNumMeters]) {
     if constexpr (kSideMid) {
-        shown[0] = kSideMidMeterScale * peaks[kDifference];
-        shown[1] = kSideMidMeterScale * peaks[kSum];
+        shown[0] = Value(kSideMidMeterScale) * peaks[kDifference];
+        shown[1] = Value(kSideMidMeterScale) * peaks[kSum];
     } else {
         shown[0] = peaks[kLeft];
         shown[1] = peaks[kRight];
@@ -106,25 +106,30 @@ template <bool kSideMid>
 
 // A new value of a field, rounded to the field's float; a field that took a
 // NaN or an infinity starts again from 0.
-inline float stored(double value) { return follower_steps::recovered(static_cast<float>(value)); }
+template <typename Sample>
+inline float stored(Sample value) {
+    return follower_steps::recovered(static_cast<float>(value));
+}
 
-// One pair exactly as the steps are written, on the fields themselves.
+// One pair exactly as the steps are written, on the fields themselves, in
+// the path's precision: float throughout in the 32-bit path; in the 64-bit
+// path double, every result rounded to its float field.
 template <typename Sample, bool kSideMid>
-inline void measurePairLiterally(MeasurementState& s, const FollowerCoefficients& c,
+inline void measurePairLiterally(MeasurementState& s, const FollowerCoefficients<Sample>& c,
                                  int32_t holdResetCount, Sample left, Sample right) {
     using follower_steps::peakStep;
     using follower_steps::smoothStep;
     const Sample x[kNumSignals] = {left, right, Sample(left + right), Sample(left - right)};
     for (int k = 0; k < kNumSignals; ++k) {
-        const double magnitude = std::fabs(x[k]);
-        const double square = x[k] * x[k];
-        s.peak[k] = stored(peakStep<double>(s.peak[k], magnitude, c.peak));
-        s.meanSquare[k] = stored(smoothStep<double>(s.meanSquare[k], square, c.meanSquare));
+        const Sample magnitude = std::fabs(x[k]);
+        s.peak[k] = stored(peakStep<Sample>(s.peak[k], magnitude, c.peak));
+        s.meanSquare[k] = stored(smoothStep<Sample>(s.meanSquare[k], x[k] * x[k], c.meanSquare));
     }
-    const double larger = std::max(s.peak[kSum], s.peak[kDifference]);
-    s.autoEnvelope = stored(peakStep<double>(s.autoEnvelope, c.autoWeight * larger, c.autoRelease));
-    const double peaks[kNumSignals] = {s.peak[0], s.peak[1], s.peak[2], s.peak[3]};
-    double shown[kNumMeters];
+    const Sample larger = std::max<Sample>(s.peak[kSum], s.peak[kDifference]);
+    s.autoEnvelope =
+        stored(peakStep<Sample>(s.autoEnvelope, c.autoWeight * larger, c.autoRelease));
+    const Sample peaks[kNumSignals] = {s.peak[0], s.peak[1], s.peak[2], s.peak[3]};
+    Sample shown[kNumMeters];
     shownValues<kSideMid>(peaks, shown);
     for (int m = 0; m < kNumMeters; ++m) {
         if (shown[m] > s.heldPeak[m] || s.holdCount[m] >= holdResetCount) {
@@ -137,7 +142,7 @@ inline void measurePairLiterally(MeasurementState& s, const FollowerCoefficients
 }
 
 template <typename Sample, bool kSideMid>
-inline void measurePairsLiterally(MeasurementState& s, const FollowerCoefficients& c,
+inline void measurePairsLiterally(MeasurementState& s, const FollowerCoefficients<Sample>& c,
                                   int32_t holdResetCount, const Sample* left,
                                   const Sample* right, int pairs) {
     for (int i = 0; i < pairs; ++i)
@@ -152,7 +157,7 @@ inline void measurePairsLiterally(MeasurementState& s, const FollowerCoefficient
 // not take care of; `state` is then unusable.
 template <typename Sample, bool kSideMid, int kScanWidth>
 [[gnu::always_inline]] inline bool measureInSpans(MeasurementState& state,
-                                                  const FollowerCoefficients& coefficients,
+                                                  const FollowerCoefficients<Sample>& coefficients,
                                                   int32_t holdResetCount, const Sample* left,
                                                   const Sample* right, int frames) {
     using Followers = BlockFollowers<Sample>;
@@ -200,7 +205,7 @@ template <typename Sample, bool kSideMid, int kScanWidth>
 // again from their start, literally.
 template <typename Sample, bool kSideMid, int kScanWidth>
 [[gnu::always_inline]] inline void measureBlock(MeasurementState& state,
-                                                const FollowerCoefficients& coefficients,
+                                                const FollowerCoefficients<Sample>& coefficients,
                                                 int32_t holdResetCount, const Sample* left,
                                                 const Sample* right, int frames) {
     const MeasurementState before = state;
@@ -216,7 +221,7 @@ template <typename Sample, bool kSideMid, int kScanWidth>
 // vectors. No fused multiply-add: the results are the same, bit for bit.
 template <typename Sample, bool kSideMid>
 [[gnu::target("avx2")]] void measureBlockAvx2(MeasurementState& state,
-                                             const FollowerCoefficients& coefficients,
+                                             const FollowerCoefficients<Sample>& coefficients,
                                              int32_t holdResetCount, const Sample* left,
                                              const Sample* right, int frames) {
     measureBlock<Sample, kSideMid, 32 / sizeof(Sample)>(state, coefficients, holdResetCount,
@@ -270,11 +275,16 @@ RateConstants rateConstantsFor(double sampleRateHz) {
     return rate;
 }
 
+template <typename Sample>
 float automaticLevel(float envelope) {
     if (!(envelope > 0.0f)) return 1.0f;  // a zero envelope gives full level
-    const double level = kAutoLevelScale * std::sqrt(1.0 / envelope) - kAutoLevelScale;
-    return static_cast<float>(std::clamp(level, 0.0, 1.0));
+    const Sample scale = static_cast<Sample>(kAutoLevelScale);
+    const Sample level = scale * std::sqrt(Sample(1) / Sample(envelope)) - scale;
+    return static_cast<float>(std::clamp(level, Sample(0), Sample(1)));
 }
+
+template float automaticLevel<float>(float);
+template float automaticLevel<double>(float);
 
 ScopraEngine::ScopraEngine() : avx2_(processorHasAvx2()) {}
 
@@ -299,7 +309,7 @@ bool ScopraEngine::processBlock(const Sample* const* inputs, Sample* const* outp
     if (frames > 0) measure(inputs, outputs, frames, currentRateConstants());
     published_.publish(state_);
     const bool levelChosen = isOn(controls.autoOn.load(std::memory_order_relaxed));
-    if (levelChosen) newLevel_ = automaticLevel(state_.autoEnvelope);
+    if (levelChosen) newLevel_ = automaticLevel<Sample>(state_.autoEnvelope);
     gate_.leave();
     return levelChosen;
 }
@@ -346,8 +356,9 @@ void ScopraEngine::follow(const Sample* const* inputs, Sample* const* outputs, i
 template <typename Sample, bool kSideMid>
 void ScopraEngine::followInMode(const Sample* const* inputs, Sample* const* outputs, int frames,
                                 const RateConstants& rate) {
-    const FollowerCoefficients coefficients{rate.peakCoeff, rate.meanSquareCoeff, rate.autoCoeff,
-                                            kAutoEnvelopeWeight};
+    const FollowerCoefficients<Sample> coefficients{
+        static_cast<Sample>(rate.peakCoeff), static_cast<Sample>(rate.meanSquareCoeff),
+        static_cast<Sample>(rate.autoCoeff), static_cast<Sample>(kAutoEnvelopeWeight)};
     if (avx2_)
         measureBlockAvx2<Sample, kSideMid>(state_, coefficients, rate.holdResetCount, inputs[0],
                                            inputs[1], frames);

@@ -7,10 +7,12 @@
 // size either.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <limits>
 #include <numeric>
+#include <optional>
 #include <random>
 #include <vector>
 
@@ -21,12 +23,12 @@ namespace {
 
 using scopra::MeasurementState;
 
-// The steps as written, pair by pair, on the 32-bit float fields. M, S, the
-// magnitudes and the squares are the host's precision (Sample); a step that
-// brings in a coefficient or a constant (double) is worked out in double from
-// the sample, the float field and that double, and its result is stored back
-// into the float field. A field that gets a NaN or an infinity starts again
-// from 0.
+// The steps as written, pair by pair, on the 32-bit float fields, in the
+// precision of the path (Sample): the 32-bit path in float throughout, its
+// coefficients, constants and automatic level rounded to float; the 64-bit
+// path in double, each result stored back into its float field, the
+// automatic level worked out in double from the float envelope. A field that
+// gets a NaN or an infinity starts again from 0.
 template <typename Sample>
 class LiteralMeasurement {
 public:
@@ -41,6 +43,13 @@ public:
         for (int i = 0; i < frames; ++i) pair(left[i], right[i], sideMid);
     }
 
+    float automaticLevel() const {
+        if (!(state.autoEnvelope > 0.0f)) return 1.0f;
+        const Sample scale = Sample(0.115);
+        const Sample level = scale * std::sqrt(Sample(1) / Sample(state.autoEnvelope)) - scale;
+        return static_cast<float>(std::clamp(level, Sample(0), Sample(1)));
+    }
+
     MeasurementState state;
     long expiries = 0;  // held peaks that dropped after their hold
 
@@ -50,21 +59,16 @@ private:
         const Sample x[4] = {l, r, Sample(l + r), Sample(l - r)};
         for (int k = 0; k < 4; ++k) {
             const Sample a = std::fabs(x[k]);
-            if (a > s.peak[k])
-                s.peak[k] = stored(a);
-            else
-                s.peak[k] = stored(s.peak[k] + (a - double(s.peak[k])) * peakCoeff_);
-            const Sample square = x[k] * x[k];
-            s.meanSquare[k] =
-                stored(s.meanSquare[k] + (square - double(s.meanSquare[k])) * meanSquareCoeff_);
+            const Sample peak = s.peak[k];
+            s.peak[k] = stored(a > peak ? a : peak + (a - peak) * peakCoeff_);
+            const Sample meanSquare = s.meanSquare[k];
+            s.meanSquare[k] = stored(meanSquare + (x[k] * x[k] - meanSquare) * meanSquareCoeff_);
         }
-        const double v = 0.3 * std::max(s.peak[2], s.peak[3]);
-        if (v > s.autoEnvelope)
-            s.autoEnvelope = stored(v);
-        else
-            s.autoEnvelope = stored(s.autoEnvelope - (s.autoEnvelope - v) * autoCoeff_);
-        const double shown[2] = {sideMid ? 0.5 * s.peak[3] : s.peak[0],
-                                 sideMid ? 0.5 * s.peak[2] : s.peak[1]};
+        const Sample v = Sample(0.3) * std::max<Sample>(s.peak[2], s.peak[3]);
+        const Sample envelope = s.autoEnvelope;
+        s.autoEnvelope = stored(v > envelope ? v : envelope - (envelope - v) * autoCoeff_);
+        const Sample shown[2] = {sideMid ? Sample(0.5) * s.peak[3] : s.peak[0],
+                                 sideMid ? Sample(0.5) * s.peak[2] : s.peak[1]};
         for (int m = 0; m < 2; ++m) {
             if (shown[m] > s.heldPeak[m]) {
                 s.heldPeak[m] = static_cast<float>(shown[m]);
@@ -79,15 +83,16 @@ private:
         }
     }
 
-    static double coefficient(double ratio, double seconds, double rate) {
-        return 1.0 - std::pow(ratio, 1.0 / (seconds * rate));
+    // Worked out in double, then rounded to the path's precision.
+    static Sample coefficient(double ratio, double seconds, double rate) {
+        return static_cast<Sample>(1.0 - std::pow(ratio, 1.0 / (seconds * rate)));
     }
-    static float stored(double value) {
+    static float stored(Sample value) {
         const float f = static_cast<float>(value);
         return std::isfinite(f) ? f : 0.0f;
     }
 
-    double peakCoeff_, meanSquareCoeff_, autoCoeff_;
+    Sample peakCoeff_, meanSquareCoeff_, autoCoeff_;
     double holdLimit_;
 };
 
@@ -158,6 +163,7 @@ void expectLiteralMeasurement(bool baselineOnly, double scale = 1.0) {
     if (baselineOnly) engine.useBaselineInstructions();
     engine.setSampleRate(static_cast<float>(kRateHz));
     engine.suspendReset();
+    engine.controls.autoOn = 1.0f;
     LiteralMeasurement<Sample> model(kRateHz);
 
     std::uniform_int_distribution<int> blockLength(0, 700);
@@ -172,9 +178,13 @@ void expectLiteralMeasurement(bool baselineOnly, double scale = 1.0) {
         engine.controls.modeSM = sideMid ? 1.0f : 0.0f;
         const Sample* in[2] = {left.data() + done, right.data() + done};
         Sample* out[2] = {outL.data(), outR.data()};
-        engine.process<Sample>(in, out, n);
+        const std::optional<float> level = engine.process<Sample>(in, out, n);
         model.process(in[0], in[1], n, sideMid);
         ASSERT_NO_FATAL_FAILURE(expectSame(model.state, engine.readings(), block));
+        ASSERT_TRUE(level.has_value());
+        ASSERT_TRUE(sameBits(model.automaticLevel(), *level))
+            << "level after block " << block << ": " << model.automaticLevel() << " vs "
+            << *level;
         nonFiniteBlocks += !std::isfinite(std::accumulate(in[0], in[0] + n, Sample(0)) +
                                           std::accumulate(in[1], in[1] + n, Sample(0)));
         ASSERT_EQ(0, std::memcmp(out[0], in[0], n * sizeof(Sample))) << "block " << block;

@@ -299,7 +299,7 @@ const RateConstants& ScopraEngine::currentRateConstants() {
 
 template <typename Sample>
 bool ScopraEngine::processBlock(const Sample* const* inputs, Sample* const* outputs, int frames) {
-    DenormalGuard denormals;  // fields decay to exact zeros, never through subnormals
+    DenormalGuard denormals;  // no field decays through the subnormals
     if (!gate_.tryEnter()) {  // a reset is under way: it clears this block's data anyway
         passThrough(inputs, outputs, frames);
         return false;

@@ -61,9 +61,8 @@ void BM_ScopraMeasureCaptureAlways(benchmark::State& state) {
 BENCHMARK_TEMPLATE(BM_ScopraMeasureCaptureAlways, float)->Arg(64)->Arg(512)->Arg(4096);
 BENCHMARK_TEMPLATE(BM_ScopraMeasureCaptureAlways, double)->Arg(64)->Arg(512)->Arg(4096);
 
-// One loud block, then two minutes of silence in 4096-frame blocks, without
-// flush-to-zero: the followers must reach 0 instead of crawling through the
-// subnormals.
+// One loud block, then two minutes of silence in 4096-frame blocks: the
+// followers must reach 0 instead of crawling through the subnormals.
 template <typename Sample>
 void BM_ScopraSilenceAfterLoud(benchmark::State& state) {
     constexpr int kFrames = 4096;

@@ -1,7 +1,6 @@
 // Single steps of one-pole followers kept in 32-bit fields: an instant-attack
 // peak follower, a smoothing step, the release coefficient they use, and the
-// once-per-block flush that keeps a 32-bit field out of the subnormal range
-// and recovers it from non-finite input.
+// recovery of a field from non-finite input.
 #pragma once
 
 #include <cmath>
@@ -9,10 +8,6 @@
 #include "dsp/quad.h"
 
 namespace follower_steps {
-
-// Values below this are set to exactly 0 by flushed(): -400 dB as an
-// amplitude, far below anything a meter shows, far above the subnormals.
-constexpr float kFlushFloor = 1e-20f;
 
 // Per-sample coefficient c of E <- E + c * (x - E) with which an old value
 // has fallen to `ratio` of itself after `seconds`.
@@ -46,10 +41,7 @@ template <typename Sample>
     return state + (input - state) * coeff;
 }
 
-// Once per block: a field that took a NaN or an infinity starts again from 0,
-// and one that has decayed below the floor becomes exactly 0.
-inline float flushed(float value) {
-    return std::fabs(value) >= kFlushFloor && std::isfinite(value) ? value : 0.0f;
-}
+// A field that took a NaN or an infinity starts again from 0.
+inline float recovered(float value) { return std::isfinite(value) ? value : 0.0f; }
 
 }  // namespace follower_steps

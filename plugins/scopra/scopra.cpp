@@ -3,7 +3,6 @@
 #include "dsp/switch_state.h"
 #include "host/aeff_editor.h"
 #include "host/identity.h"
-#include "platform/denormals.h"
 
 using namespace scopra;
 
@@ -110,7 +109,6 @@ void Scopra::applyAutomaticLevel(float level) {
 
 template <typename Sample>
 void Scopra::processBlock(Sample** inputs, Sample** outputs, VstInt32 sampleFrames) {
-    DenormalGuard denormals;
     if (const auto level = engine.process<Sample>(inputs, outputs, sampleFrames))
         applyAutomaticLevel(*level);
 }

@@ -1,22 +1,26 @@
-// The followers of one block in the block's precision: peak followers and
-// mean squares of L, R, L + R and L - R and the envelope of the automatic
-// level. Only the measurement engine uses it.
+// The followers of one block: peak followers and mean squares of L, R,
+// L + R and L - R and the envelope of the automatic level. Only the
+// measurement engine uses it.
 //
-// The work is laid out for short chains of dependent operations per pair.
-// The four signals sit in vectors of the sample type, "streams": one stream
-// of four lanes (L, R, M, S) where a vector holds four samples (the 32-bit
-// path, and the 64-bit path on processors with AVX2), otherwise two of two
-// lanes, (L, R) and (M, S). The stream holding M and S also works out the
-// envelope, in every lane from the larger of its M and S lanes, read from the
-// M lane. Each stream is stepped on its own, so that few values are live at
-// once. Two pairs at a time shorten the chains of the peak followers and of
-// the envelope further (see stepTwo).
+// Every field is a 32-bit float after every pair, whatever the block size.
+// The 32-bit path works in float throughout, its coefficients rounded to
+// float, so its steps need no further rounding. The 64-bit path works out
+// each step in double (sample, coefficient, and the float field read as a
+// double) and rounds the result to float at once.
+//
+// The steps are chains of dependent operations from one pair to the next,
+// and those chains bound the speed. No step here takes care of NaNs or
+// infinities: a field that takes one stays NaN or infinite to the end of the
+// block (finite() tells), and the engine then measures the block again pair
+// by pair. Every member is inlined into the engine's measurement, which is
+// built once for baseline processors and once for processors with AVX2.
 #pragma once
+
+#include <emmintrin.h>
 
 #include <cmath>
 #include <cstdint>
 #include <cstring>
-#include <limits>
 #include <type_traits>
 
 #include "dsp/follower_steps.h"
@@ -24,7 +28,7 @@
 
 namespace scopra {
 
-// The coefficients of the followers in the block's precision.
+// The coefficients of the followers in the path's precision.
 template <typename Sample>
 struct FollowerCoefficients {
     Sample peak;         // peak follower release
@@ -33,155 +37,95 @@ struct FollowerCoefficients {
     Sample autoWeight;   // of the larger of the sum and difference peaks
 };
 
-// kWidth is the number of lanes of a vector: 4 (one stream) or 2 (two
-// streams). Vectors of four doubles need instructions beyond the baseline;
-// the engine uses them only from code built for such processors, into which
-// every member below is inlined.
-template <typename Sample, int kWidth = 16 / sizeof(Sample)>
-class BlockFollowers {
-    static_assert(kWidth == 4 || kWidth == 2, "one stream of four lanes or two of two");
-    typedef Sample Vector __attribute__((vector_size(kWidth * sizeof(Sample))));
-    using Whole = std::conditional_t<sizeof(Sample) == 4, int32_t, int64_t>;
-    typedef Whole Mask __attribute__((vector_size(kWidth * sizeof(Sample))));
+// The 32-bit path. The four signals sit in the lanes of one vector (L, R, M,
+// S), and the envelope in every lane of another, worked out from the larger
+// of the M and S lanes and read from the M lane. Two pairs at a time shorten
+// the chains of the peak followers and of the envelope (see stepTwo).
+class FloatFollowers {
+    typedef float Vector __attribute__((vector_size(16)));
+    typedef int32_t Mask __attribute__((vector_size(16)));
 
 public:
-    [[gnu::always_inline]] BlockFollowers(const MeasurementState& s,
-                                          const FollowerCoefficients<Sample>& c)
-        : coeff_(c) {
-        if constexpr (kWidth == 4) {
-            main_ = Stream{lanes(s.peak, 0), lanes(s.meanSquare, 0), splat(s.autoEnvelope)};
-        } else {
-            channels_ = Stream{lanes(s.peak, 0), lanes(s.meanSquare, 0), Vector{}};
-            main_ = Stream{lanes(s.peak, 2), lanes(s.meanSquare, 2), splat(s.autoEnvelope)};
-        }
-    }
+    [[gnu::always_inline]] FloatFollowers(const MeasurementState& s,
+                                          const FollowerCoefficients<float>& c)
+        : fields_{load(s.peak), load(s.meanSquare), Vector{} + s.autoEnvelope},
+          coeff_(c) {}
 
-    // Rounds the values to their 32-bit fields.
     [[gnu::always_inline]] void storeInto(MeasurementState& s) const {
-        Sample peaks[kNumSignals], squares[kNumSignals];
-        lanesOf(&Stream::peak, peaks);
-        lanesOf(&Stream::meanSquare, squares);
-        for (int k = 0; k < kNumSignals; ++k) {
-            s.peak[k] = static_cast<float>(peaks[k]);
-            s.meanSquare[k] = static_cast<float>(squares[k]);
-        }
-        Sample envelope[kWidth];
-        std::memcpy(envelope, &main_.envelope, sizeof envelope);
-        s.autoEnvelope = static_cast<float>(envelope[kSum % kWidth]);
+        std::memcpy(s.peak, &fields_.peak, sizeof s.peak);
+        std::memcpy(s.meanSquare, &fields_.meanSquare, sizeof s.meanSquare);
+        s.autoEnvelope = fields_.envelope[kSum];
     }
 
     // The peak followers of the four signals after the last pair.
-    [[gnu::always_inline]] void peaks(Sample (&out)[kNumSignals]) const {
-        lanesOf(&Stream::peak, out);
+    [[gnu::always_inline]] void peaks(double (&out)[kNumSignals]) const {
+        for (int k = 0; k < kNumSignals; ++k) out[k] = fields_.peak[k];
     }
 
-    // False once a peak follower took a NaN or an infinity: such a follower
-    // stays NaN to the end of the block.
-    [[gnu::always_inline]] bool peaksFinite() const {
-        Sample p[kNumSignals];
-        peaks(p);
+    // False once a field took a NaN or an infinity.
+    [[gnu::always_inline]] bool finite() const {
+        const Vector all = fields_.peak + fields_.meanSquare + fields_.envelope;
         for (int k = 0; k < kNumSignals; ++k)
-            if (!std::isfinite(p[k])) return false;
+            if (!std::isfinite(all[k])) return false;
         return true;
     }
 
-    // One pair.
-    [[gnu::always_inline]] void step(Sample left, Sample right) {
-        const Coefficients c = vectorOf(coeff_);
-        if constexpr (kWidth == 4) {
-            stepOne<true>(main_, Vector{left, right, left + right, left - right}, c);
-        } else {
-            stepOne<false>(channels_, Vector{left, right}, c);
-            stepOne<true>(main_, Vector{left + right, left - right}, c);
-        }
-    }
-
-    // `pairs` pairs; two at a time while twoAtOnce(). The streams are kept in
-    // local values for the loop so that they stay in registers.
-    [[gnu::always_inline]] void run(const Sample* left, const Sample* right, int pairs) {
-        Stream channels = channels_;
-        Stream main = main_;
+    // Two pairs at a time while twoAtOnce(). The fields are kept in a local
+    // value for the loop so that they stay in registers.
+    [[gnu::always_inline]] void run(const float* left, const float* right, int pairs) {
+        Fields f = fields_;
         const Coefficients c = vectorOf(coeff_);
         int i = 0;
         if (twoAtOnce()) {
             for (; i + 1 < pairs; i += 2) {
-                typedef Sample Two __attribute__((vector_size(2 * sizeof(Sample))));
+                typedef float Two __attribute__((vector_size(8)));
                 Two l, r;
                 std::memcpy(&l, left + i, sizeof l);
                 std::memcpy(&r, right + i, sizeof r);
                 const Two sum = l + r;
                 const Two difference = l - r;
-                if constexpr (kWidth == 4) {
-                    const Vector channelPairs = __builtin_shufflevector(l, r, 0, 2, 1, 3);
-                    const Vector sidePairs = __builtin_shufflevector(sum, difference, 0, 2, 1, 3);
-                    stepTwo<true>(main,
-                                  __builtin_shufflevector(channelPairs, sidePairs, 0, 1, 4, 5),
-                                  __builtin_shufflevector(channelPairs, sidePairs, 2, 3, 6, 7),
-                                  c);
-                } else {
-                    stepTwo<false>(channels, __builtin_shufflevector(l, r, 0, 2),
-                                   __builtin_shufflevector(l, r, 1, 3), c);
-                    stepTwo<true>(main, __builtin_shufflevector(sum, difference, 0, 2),
-                                  __builtin_shufflevector(sum, difference, 1, 3), c);
-                }
+                const Vector channelPairs = __builtin_shufflevector(l, r, 0, 2, 1, 3);
+                const Vector sidePairs = __builtin_shufflevector(sum, difference, 0, 2, 1, 3);
+                stepTwo(f, __builtin_shufflevector(channelPairs, sidePairs, 0, 1, 4, 5),
+                        __builtin_shufflevector(channelPairs, sidePairs, 2, 3, 6, 7), c);
             }
         }
-        channels_ = channels;
-        main_ = main;
-        for (; i < pairs; ++i) step(left[i], right[i]);
+        for (; i < pairs; ++i)
+            stepOne(f, Vector{left[i], right[i], left[i] + right[i], left[i] - right[i]}, c);
+        fields_ = f;
     }
 
 private:
-    // The followers of the signals in one vector's lanes.
-    struct Stream {
+    struct Fields {
         Vector peak;
         Vector meanSquare;
-        Vector envelope;  // only in the stream of M and S
+        Vector envelope;  // the same value in the lane of M
     };
 
-    // Coefficients spread over the lanes: peak, mean square, envelope
-    // release, envelope weight.
+    // Coefficients spread over the lanes.
     struct Coefficients {
         Vector peak, meanSquare, autoRelease, autoWeight;
     };
 
-    static constexpr double kLargestCoeffForTwo = 0.1;
+    static constexpr float kLargestCoeffForTwo = 0.1f;
 
     // Whether stepTwo() gives the result of two stepOne()s: the rounded
     // release f + (x - f) c never decreases as f grows while c stays well
     // below 1/2 (a change of f by one unit moves the rounded product by less
     // than that). Only rates below about 45 Hz give larger coefficients.
     bool twoAtOnce() const {
-        return coeff_.peak <= Sample(kLargestCoeffForTwo) &&
-               coeff_.autoRelease <= Sample(kLargestCoeffForTwo);
+        return coeff_.peak <= kLargestCoeffForTwo && coeff_.autoRelease <= kLargestCoeffForTwo;
     }
 
-    [[gnu::always_inline]] static Coefficients vectorOf(const FollowerCoefficients<Sample>& c) {
-        return Coefficients{splat(c.peak), splat(c.meanSquare), splat(c.autoRelease),
-                            splat(c.autoWeight)};
+    [[gnu::always_inline]] static Coefficients vectorOf(const FollowerCoefficients<float>& c) {
+        return Coefficients{Vector{} + c.peak, Vector{} + c.meanSquare, Vector{} + c.autoRelease,
+                            Vector{} + c.autoWeight};
     }
 
-    // The lanes of one member of the streams in signal order, copied out so
-    // that the streams themselves are never indexed and stay in registers.
-    [[gnu::always_inline]] void lanesOf(Vector Stream::*member,
-                                        Sample (&out)[kNumSignals]) const {
-        if constexpr (kWidth == 4) {
-            std::memcpy(out, &(main_.*member), sizeof(Vector));
-        } else {
-            std::memcpy(out, &(channels_.*member), sizeof(Vector));
-            std::memcpy(out + kWidth, &(main_.*member), sizeof(Vector));
-        }
-    }
-
-    template <bool kEnvelope>
-    [[gnu::always_inline]] static void stepOne(Stream& s, Vector signal, const Coefficients& c) {
-        const Vector magnitude = magnitudeOf(signal);
-        s.peak = follower_steps::peakStep(s.peak, magnitude, c.peak);
-        s.meanSquare = smooth(s.meanSquare, signal * signal, c.meanSquare);
-        if constexpr (kEnvelope) {
-            const Vector input = envelopeInput(s.peak, c);
-            s.envelope = follower_steps::peakStep(s.envelope, input, c.autoRelease);
-        }
+    [[gnu::always_inline]] static void stepOne(Fields& f, Vector signal, const Coefficients& c) {
+        f.peak = follower_steps::peakStep(f.peak, magnitudeOf(signal), c.peak);
+        f.meanSquare = smooth(f.meanSquare, signal * signal, c.meanSquare);
+        f.envelope = follower_steps::peakStep(f.envelope, envelopeInput(f.peak, c), c.autoRelease);
     }
 
     // Two pairs. A follower after the second pair is the largest of the
@@ -190,56 +134,140 @@ private:
     // larger of their releases, so the chain from the old follower needs one
     // maximum for two pairs. The result is the same, bit for bit, as two
     // stepOne()s.
-    template <bool kEnvelope>
-    [[gnu::always_inline]] static void stepTwo(Stream& s, Vector signal1, Vector signal2,
+    [[gnu::always_inline]] static void stepTwo(Fields& f, Vector signal1, Vector signal2,
                                                const Coefficients& c) {
         const Vector magnitude1 = magnitudeOf(signal1);
         const Vector magnitude2 = magnitudeOf(signal2);
-        const Vector release1 = smooth(s.peak, magnitude1, c.peak);
+        const Vector release1 = smooth(f.peak, magnitude1, c.peak);
         const Vector peak1 = greater(magnitude1, release1);
-        s.peak = greater(greater(magnitude2, smooth(magnitude1, magnitude2, c.peak)),
+        f.peak = greater(greater(magnitude2, smooth(magnitude1, magnitude2, c.peak)),
                          smooth(release1, magnitude2, c.peak));
-        s.meanSquare = smooth(smooth(s.meanSquare, signal1 * signal1, c.meanSquare),
+        f.meanSquare = smooth(smooth(f.meanSquare, signal1 * signal1, c.meanSquare),
                               signal2 * signal2, c.meanSquare);
-        if constexpr (kEnvelope) {
-            const Vector input1 = envelopeInput(peak1, c);
-            const Vector input2 = envelopeInput(s.peak, c);
-            const Vector envelopeRelease1 = smooth(s.envelope, input1, c.autoRelease);
-            s.envelope = greater(greater(input2, smooth(input1, input2, c.autoRelease)),
-                                 smooth(envelopeRelease1, input2, c.autoRelease));
-        }
+        const Vector input1 = envelopeInput(peak1, c);
+        const Vector input2 = envelopeInput(f.peak, c);
+        const Vector envelopeRelease1 = smooth(f.envelope, input1, c.autoRelease);
+        f.envelope = greater(greater(input2, smooth(input1, input2, c.autoRelease)),
+                             smooth(envelopeRelease1, input2, c.autoRelease));
     }
 
-    // kWidth fields from `first` on.
-    [[gnu::always_inline]] static Vector lanes(const float (&v)[kNumSignals], int first) {
-        Vector r = {};
-        for (int k = 0; k < kWidth; ++k) r[k] = v[first + k];
+    // The weighted larger of the M and S peaks, in the M lane as
+    // std::max(M, S) gives it.
+    [[gnu::always_inline]] static Vector envelopeInput(Vector peaks, const Coefficients& c) {
+        const Vector other = __builtin_shufflevector(peaks, peaks, 0, 1, 3, 2);
+        return c.autoWeight * (peaks < other ? other : peaks);
+    }
+
+    [[gnu::always_inline]] static Vector load(const float (&v)[kNumSignals]) {
+        Vector r;
+        std::memcpy(&r, v, sizeof r);
         return r;
     }
-    [[gnu::always_inline]] static Vector splat(Sample value) { return Vector{} + value; }
     [[gnu::always_inline]] static Vector greater(Vector a, Vector b) { return a > b ? a : b; }
     [[gnu::always_inline]] static Vector smooth(Vector state, Vector input, Vector coeff) {
         return follower_steps::smoothStep(state, input, coeff);
     }
     [[gnu::always_inline]] static Vector magnitudeOf(Vector v) {
-        constexpr Whole kAllButSign = std::numeric_limits<Whole>::max();
-        return reinterpret_cast<Vector>(reinterpret_cast<Mask>(v) & kAllButSign);
+        return reinterpret_cast<Vector>(reinterpret_cast<Mask>(v) & INT32_MAX);
     }
 
-    // The weighted larger of the M and S peaks of the stream, in its M lane
-    // as std::max(M, S) gives it.
-    [[gnu::always_inline]] static Vector envelopeInput(Vector peaks, const Coefficients& c) {
-        Vector other;
-        if constexpr (kWidth == 4)
-            other = __builtin_shufflevector(peaks, peaks, 0, 1, 3, 2);
-        else
-            other = __builtin_shufflevector(peaks, peaks, 1, 0);
-        return c.autoWeight * (peaks < other ? other : peaks);
-    }
-
-    Stream channels_ = {};  // L and R with two lanes; unused with four
-    Stream main_ = {};      // M and S (all four with four lanes) and the envelope
-    FollowerCoefficients<Sample> coeff_;
+    Fields fields_;
+    FollowerCoefficients<float> coeff_;
 };
+
+// The 64-bit path. The four signals sit in two-lane vectors, (L, R) and
+// (M, S): two lanes go to float and back quicker than four. The envelope
+// works in both lanes of a third.
+class RoundedDoubleFollowers {
+    typedef double Two __attribute__((vector_size(16)));
+
+public:
+    [[gnu::always_inline]] RoundedDoubleFollowers(const MeasurementState& s,
+                                                  const FollowerCoefficients<double>& c)
+        : fields_{{s.peak[kLeft], s.peak[kRight]},
+                  {s.peak[kSum], s.peak[kDifference]},
+                  {s.meanSquare[kLeft], s.meanSquare[kRight]},
+                  {s.meanSquare[kSum], s.meanSquare[kDifference]},
+                  {s.autoEnvelope, s.autoEnvelope}},
+          peakCoeff_(splat(c.peak)),
+          squareCoeff_(splat(c.meanSquare)),
+          autoCoeff_(splat(c.autoRelease)),
+          autoWeight_(splat(c.autoWeight)) {}
+
+    // The values are floats already: the conversions are exact.
+    [[gnu::always_inline]] void storeInto(MeasurementState& s) const {
+        s.peak[kLeft] = static_cast<float>(fields_.peakLR[0]);
+        s.peak[kRight] = static_cast<float>(fields_.peakLR[1]);
+        s.peak[kSum] = static_cast<float>(fields_.peakMS[0]);
+        s.peak[kDifference] = static_cast<float>(fields_.peakMS[1]);
+        s.meanSquare[kLeft] = static_cast<float>(fields_.squareLR[0]);
+        s.meanSquare[kRight] = static_cast<float>(fields_.squareLR[1]);
+        s.meanSquare[kSum] = static_cast<float>(fields_.squareMS[0]);
+        s.meanSquare[kDifference] = static_cast<float>(fields_.squareMS[1]);
+        s.autoEnvelope = static_cast<float>(fields_.envelope[0]);
+    }
+
+    // The peak followers of the four signals after the last pair.
+    [[gnu::always_inline]] void peaks(double (&out)[kNumSignals]) const {
+        out[kLeft] = fields_.peakLR[0];
+        out[kRight] = fields_.peakLR[1];
+        out[kSum] = fields_.peakMS[0];
+        out[kDifference] = fields_.peakMS[1];
+    }
+
+    // False once a field took a NaN or an infinity.
+    [[gnu::always_inline]] bool finite() const {
+        const Fields& f = fields_;
+        const Two all = f.peakLR + f.peakMS + f.squareLR + f.squareMS + f.envelope;
+        return std::isfinite(all[0]) && std::isfinite(all[1]);
+    }
+
+    // The fields are kept in a local value for the loop so that they stay in
+    // registers.
+    [[gnu::always_inline]] void run(const double* left, const double* right, int pairs) {
+        Fields f = fields_;
+        for (int i = 0; i < pairs; ++i) step(f, left[i], right[i]);
+        fields_ = f;
+    }
+
+private:
+    struct Fields {
+        Two peakLR, peakMS;      // peak followers of (L, R) and (M, S)
+        Two squareLR, squareMS;  // mean squares of the same
+        Two envelope;            // the same value in both lanes
+    };
+
+    [[gnu::always_inline]] void step(Fields& f, double left, double right) const {
+        using follower_steps::peakStep;
+        using follower_steps::smoothStep;
+        const Two lr = {left, right};
+        const Two ms = Two{left, left} + Two{right, -right};  // L + R and L - R
+        f.peakLR = toFloat(peakStep(f.peakLR, magnitudeOf(lr), peakCoeff_));
+        f.peakMS = toFloat(peakStep(f.peakMS, magnitudeOf(ms), peakCoeff_));
+        f.squareLR = toFloat(smoothStep(f.squareLR, lr * lr, squareCoeff_));
+        f.squareMS = toFloat(smoothStep(f.squareMS, ms * ms, squareCoeff_));
+        const Two swapped = __builtin_shufflevector(f.peakMS, f.peakMS, 1, 0);
+        const Two larger = f.peakMS < swapped ? swapped : f.peakMS;  // as std::max(M, S)
+        f.envelope = toFloat(peakStep(f.envelope, autoWeight_ * larger, autoCoeff_));
+    }
+
+    // std::fabs lane by lane: the sign bit cleared.
+    [[gnu::always_inline]] static Two magnitudeOf(Two v) {
+        typedef int64_t Bits __attribute__((vector_size(16)));
+        return reinterpret_cast<Two>(reinterpret_cast<Bits>(v) & INT64_MAX);
+    }
+    [[gnu::always_inline]] static Two splat(double value) { return Two{value, value}; }
+    [[gnu::always_inline]] static Two toFloat(Two v) {
+        return reinterpret_cast<Two>(_mm_cvtps_pd(_mm_cvtpd_ps(reinterpret_cast<__m128d>(v))));
+    }
+
+    Fields fields_;
+    Two peakCoeff_, squareCoeff_, autoCoeff_, autoWeight_;
+};
+
+// The followers of a path: float or double samples.
+template <typename Sample>
+using BlockFollowers =
+    std::conditional_t<std::is_same_v<Sample, float>, FloatFollowers, RoundedDoubleFollowers>;
 
 }  // namespace scopra

@@ -8,6 +8,7 @@
 #include "dsp/follower_steps.h"
 #include "dsp/level_follower.h"
 #include "dsp/switch_state.h"
+#include "platform/denormals.h"
 #include "plugins/scopra/scopra_block_followers.h"
 #include "plugins/scopra/scopra_meter_hold.h"
 #include "plugins/scopra/scopra_scope_points.h"
@@ -30,7 +31,6 @@ constexpr double kPlotPixelsPerUnit = 31.0;  // times scopeGain
 
 constexpr double kAutoEnvelopeWeight = 0.3;  // of the larger of the sum and difference peaks
 constexpr double kAutoLevelScale = 0.115;
-constexpr double kSideMidMeterScale = 0.5;  // S and M peaks shown halved
 
 int captureFactorFor(double sampleRateHz) {
     if (sampleRateHz < 50000.0) return 1;
@@ -92,94 +92,140 @@ int32_t firstCountAbove(double limitSamples) {
 bool sameBits(float a, float b) { return std::memcmp(&a, &b, sizeof a) == 0; }
 
 // What the meters show of the peak followers: L and R, or half of S and M.
-template <typename Sample, bool kSideMid>
-[[gnu::always_inline]] inline void shownValues(const Sample (&peaks)[kNumSignals],
-                                               Sample& meter1, Sample& meter2) {
+template <bool kSideMid, typename Value>
+[[gnu::always_inline]] inline void shownValues(const Value (&peaks)[kNumSignals],
+                                               Value (&shown)[kNumMeters]) {
     if constexpr (kSideMid) {
-        meter1 = Sample(kSideMidMeterScale) * peaks[kDifference];
-        meter2 = Sample(kSideMidMeterScale) * peaks[kSum];
+        shown[0] = Value(kSideMidMeterScale) * peaks[kDifference];
+        shown[1] = Value(kSideMidMeterScale) * peaks[kSum];
     } else {
-        meter1 = peaks[kLeft];
-        meter2 = peaks[kRight];
+        shown[0] = peaks[kLeft];
+        shown[1] = peaks[kRight];
     }
 }
 
-// Pair by pair: the followers, then the held peaks from the shown followers.
-template <typename Sample, typename Followers, typename Hold>
-[[gnu::always_inline]] inline void measurePairs(Followers& followers, Hold& hold,
-                                                const Sample* left, const Sample* right,
-                                                int pairs) {
-    for (int i = 0; i < pairs; ++i) {
-        followers.step(left[i], right[i]);
-        Sample peaks[kNumSignals], meter1, meter2;
+// A new value of a field, rounded to the field's float; a field that took a
+// NaN or an infinity starts again from 0.
+template <typename Sample>
+inline float stored(Sample value) {
+    return follower_steps::recovered(static_cast<float>(value));
+}
+
+// One pair exactly as the steps are written, on the fields themselves, in
+// the path's precision: float throughout in the 32-bit path; in the 64-bit
+// path double, every result rounded to its float field.
+template <typename Sample, bool kSideMid>
+inline void measurePairLiterally(MeasurementState& s, const FollowerCoefficients<Sample>& c,
+                                 int32_t holdResetCount, Sample left, Sample right) {
+    using follower_steps::peakStep;
+    using follower_steps::smoothStep;
+    const Sample x[kNumSignals] = {left, right, Sample(left + right), Sample(left - right)};
+    for (int k = 0; k < kNumSignals; ++k) {
+        const Sample magnitude = std::fabs(x[k]);
+        s.peak[k] = stored(peakStep<Sample>(s.peak[k], magnitude, c.peak));
+        s.meanSquare[k] = stored(smoothStep<Sample>(s.meanSquare[k], x[k] * x[k], c.meanSquare));
+    }
+    const Sample larger = std::max<Sample>(s.peak[kSum], s.peak[kDifference]);
+    s.autoEnvelope =
+        stored(peakStep<Sample>(s.autoEnvelope, c.autoWeight * larger, c.autoRelease));
+    const Sample peaks[kNumSignals] = {s.peak[0], s.peak[1], s.peak[2], s.peak[3]};
+    Sample shown[kNumMeters];
+    shownValues<kSideMid>(peaks, shown);
+    for (int m = 0; m < kNumMeters; ++m) {
+        if (shown[m] > s.heldPeak[m] || s.holdCount[m] >= holdResetCount) {
+            s.heldPeak[m] = static_cast<float>(shown[m]);
+            s.holdCount[m] = 0;
+        } else {
+            ++s.holdCount[m];
+        }
+    }
+}
+
+template <typename Sample, bool kSideMid>
+inline void measurePairsLiterally(MeasurementState& s, const FollowerCoefficients<Sample>& c,
+                                  int32_t holdResetCount, const Sample* left,
+                                  const Sample* right, int pairs) {
+    for (int i = 0; i < pairs; ++i)
+        measurePairLiterally<Sample, kSideMid>(s, c, holdResetCount, left[i], right[i]);
+}
+
+// The fast shape of the measurement: the followers run through stretches of
+// pairs and the held peaks take each stretch at once. The pairs where a held
+// peak drops, the first pair unless the held peaks are already at least the
+// meters' values, and stretches the spans cannot take go literally. False
+// when a NaN or an infinity came up in a stretch, which the fast shape does
+// not take care of; `state` is then unusable.
+template <typename Sample, bool kSideMid, int kScanWidth>
+[[gnu::always_inline]] inline bool measureInSpans(MeasurementState& state,
+                                                  const FollowerCoefficients<Sample>& coefficients,
+                                                  int32_t holdResetCount, const Sample* left,
+                                                  const Sample* right, int frames) {
+    using Followers = BlockFollowers<Sample>;
+    using Hold = MeterHold<Sample, kSideMid, kScanWidth>;
+    Followers followers(state, coefficients);
+    Hold hold(state, holdResetCount);
+    double shown[kNumMeters];
+    const auto updateShown = [&] {
+        double peaks[kNumSignals];
         followers.peaks(peaks);
-        shownValues<Sample, Hold::kShowsSideMid>(peaks, meter1, meter2);
-        hold.step(meter1, meter2);
-    }
-}
-
-// Every pair in which a held peak drops, and the first pair unless the held
-// peaks are already at least the meters' values, pair by pair; the stretches
-// between them span by span. False when the block had a NaN or an infinity,
-// for which the spans do not hold.
-template <typename Sample, typename Followers, typename Hold>
-[[gnu::always_inline]] inline bool measureInSpans(Followers& followers, Hold& hold,
-                                                  const Sample* left, const Sample* right,
-                                                  int frames) {
-    Sample peaks[kNumSignals], meter1, meter2;
-    followers.peaks(peaks);
-    shownValues<Sample, Hold::kShowsSideMid>(peaks, meter1, meter2);
+        shownValues<kSideMid>(peaks, shown);
+    };
+    const auto literally = [&](int i, int pairs) {
+        followers.storeInto(state);
+        hold.storeInto(state);
+        measurePairsLiterally<Sample, kSideMid>(state, coefficients, holdResetCount, left + i,
+                                                right + i, pairs);
+        followers = Followers(state, coefficients);
+        hold = Hold(state, holdResetCount);
+    };
+    updateShown();
     int i = 0;
-    if (!hold.atLeast(meter1, meter2)) {
-        measurePairs(followers, hold, left, right, 1);
-        i = 1;
-    }
+    if (!hold.atLeast(shown)) literally(i++, 1);
     while (i < frames) {
         const int32_t room = hold.pairsBeforeExpiry();
-        if (room == 0) {
-            measurePairs(followers, hold, left + i, right + i, 1);
-            ++i;
+        const int pairs = room < frames - i ? room : frames - i;
+        updateShown();
+        if (pairs > 0 && hold.span(left + i, right + i, pairs, shown)) {
+            followers.run(left + i, right + i, pairs);
+            i += pairs;
             continue;
         }
-        const int pairs = room < frames - i ? room : frames - i;
-        followers.run(left + i, right + i, pairs);
-        hold.span(left + i, right + i, pairs);
-        i += pairs;
+        if (!followers.finite()) return false;
+        const int literal = pairs > 0 ? pairs : 1;
+        literally(i, literal);
+        i += literal;
     }
-    return followers.peaksFinite();
+    followers.storeInto(state);
+    hold.storeInto(state);
+    return followers.finite();
 }
 
-// The measurement of a block of pairs into `state`, the followers with
-// vectors of kWidth lanes, the spans of the held peaks with kScanWidth.
-// Blocks with a NaN or an infinity go again from their start, pair by pair.
-template <typename Sample, bool kSideMid, int kWidth, int kScanWidth>
+// The measurement of a block of pairs into `state`, the spans of the held
+// peaks scanned with kScanWidth lanes. Blocks with a NaN or an infinity go
+// again from their start, literally.
+template <typename Sample, bool kSideMid, int kScanWidth>
 [[gnu::always_inline]] inline void measureBlock(MeasurementState& state,
                                                 const FollowerCoefficients<Sample>& coefficients,
                                                 int32_t holdResetCount, const Sample* left,
                                                 const Sample* right, int frames) {
-    using Followers = BlockFollowers<Sample, kWidth>;
-    using Hold = MeterHold<Sample, kSideMid, kScanWidth>;
-    Followers followers(state, coefficients);
-    Hold hold(state, holdResetCount);
-    if (frames > 0 && !measureInSpans(followers, hold, left, right, frames)) {
-        followers = Followers(state, coefficients);
-        hold = Hold(state, holdResetCount);
-        measurePairs(followers, hold, left, right, frames);
+    const MeasurementState before = state;
+    if (!measureInSpans<Sample, kSideMid, kScanWidth>(state, coefficients, holdResetCount, left,
+                                                      right, frames)) {
+        state = before;
+        measurePairsLiterally<Sample, kSideMid>(state, coefficients, holdResetCount, left, right,
+                                                frames);
     }
-    followers.storeInto(state);
-    hold.storeInto(state);
 }
 
-// The same for processors with AVX2: the 64-bit path then keeps all four
-// signals in one vector. No fused multiply-add: the results are the same,
-// bit for bit.
+// The same for processors with AVX2, which scan the spans with wider
+// vectors. No fused multiply-add: the results are the same, bit for bit.
 template <typename Sample, bool kSideMid>
 [[gnu::target("avx2")]] void measureBlockAvx2(MeasurementState& state,
                                              const FollowerCoefficients<Sample>& coefficients,
                                              int32_t holdResetCount, const Sample* left,
                                              const Sample* right, int frames) {
-    measureBlock<Sample, kSideMid, 4, 32 / sizeof(Sample)>(state, coefficients, holdResetCount,
-                                                           left, right, frames);
+    measureBlock<Sample, kSideMid, 32 / sizeof(Sample)>(state, coefficients, holdResetCount,
+                                                        left, right, frames);
 }
 
 // One pair in D + 1, the first of every block being pair D, becomes a point
@@ -253,12 +299,15 @@ const RateConstants& ScopraEngine::currentRateConstants() {
 
 template <typename Sample>
 bool ScopraEngine::processBlock(const Sample* const* inputs, Sample* const* outputs, int frames) {
+    DenormalGuard denormals;  // no field decays through the subnormals
     if (!gate_.tryEnter()) {  // a reset is under way: it clears this block's data anyway
         passThrough(inputs, outputs, frames);
         return false;
     }
-    measure(inputs, outputs, frames, currentRateConstants());
-    finishBlock();
+    // An empty block may come without any buffers; it measures nothing but
+    // still gives the automatic level.
+    if (frames > 0) measure(inputs, outputs, frames, currentRateConstants());
+    published_.publish(state_);
     const bool levelChosen = isOn(controls.autoOn.load(std::memory_order_relaxed));
     if (levelChosen) newLevel_ = automaticLevel<Sample>(state_.autoEnvelope);
     gate_.leave();
@@ -314,21 +363,11 @@ void ScopraEngine::followInMode(const Sample* const* inputs, Sample* const* outp
         measureBlockAvx2<Sample, kSideMid>(state_, coefficients, rate.holdResetCount, inputs[0],
                                            inputs[1], frames);
     else
-        measureBlock<Sample, kSideMid, 16 / sizeof(Sample), 16 / sizeof(Sample)>(
+        measureBlock<Sample, kSideMid, 16 / sizeof(Sample)>(
             state_, coefficients, rate.holdResetCount, inputs[0], inputs[1], frames);
     passThrough(inputs, outputs, frames);
 }
 
-void ScopraEngine::finishBlock() {
-    using follower_steps::flushed;
-    for (int k = 0; k < kNumSignals; ++k) {
-        state_.peak[k] = flushed(state_.peak[k]);
-        state_.meanSquare[k] = flushed(state_.meanSquare[k]);
-    }
-    state_.autoEnvelope = flushed(state_.autoEnvelope);
-    for (int m = 0; m < kNumMeters; ++m) state_.heldPeak[m] = flushed(state_.heldPeak[m]);
-    published_.publish(state_);
-}
 
 void ScopraEngine::suspendReset() {
     ScopedLock consumer(consumerLock_);

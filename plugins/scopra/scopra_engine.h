@@ -50,7 +50,8 @@ struct RateConstants {
 };
 RateConstants rateConstantsFor(double sampleRateHz);
 
-// The automatic goniometer level (0 .. 1) for an envelope value.
+// The automatic goniometer level (0 .. 1) for an envelope value, worked out
+// in the path's precision (Sample float or double).
 template <typename Sample>
 float automaticLevel(float envelope);
 
@@ -69,11 +70,14 @@ public:
     }
 
     // Audio thread: passes the block through (inputs and outputs may be the
-    // same buffers) and measures it. Sample is float (arithmetic in 32 bits)
-    // or double; the measured fields stay 32-bit floats in both. Returns the
-    // new automatic level while "auto" is on, for the effect to store as its
-    // level; nothing when "auto" is off or the block's measurement was left
-    // out for a reset.
+    // same buffers) and measures it, with flush-to-zero. Sample is float
+    // (every step and the automatic level in 32-bit arithmetic, coefficients
+    // rounded to float) or double (every step in double). Every measured
+    // field is a 32-bit float after every pair in both, so the readings do
+    // not depend on how the host cuts the audio into blocks. An empty block
+    // may come without buffers. Returns the new automatic level while "auto" is on, for the
+    // effect to store as its level; nothing when "auto" is off or the block's
+    // measurement was left out for a reset.
     template <typename Sample>
     std::optional<float> process(const Sample* const* inputs, Sample* const* outputs,
                                  int frames) {
@@ -115,7 +119,6 @@ private:
     void followInMode(const Sample* const* inputs, Sample* const* outputs, int frames,
                       const RateConstants& rate);
     const RateConstants& currentRateConstants();
-    void finishBlock();
 
     MeasurementState state_;  // the audio thread's own copy
     PublishedReadings published_;

@@ -17,6 +17,7 @@ enum Signal : int {
 
 // Meter 1 shows L (mode L/R) or S (mode S/M), meter 2 shows R or M.
 constexpr int kNumMeters = 2;
+constexpr double kSideMidMeterScale = 0.5;  // S and M peaks shown halved
 
 struct MeasurementState {
     float peak[kNumSignals] = {};        // linear amplitude

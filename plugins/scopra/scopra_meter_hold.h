@@ -1,23 +1,27 @@
-// The held peaks of the two meters during one block, in the block's
-// precision. Only the measurement engine uses it.
+// The held peaks of the two meters during one block. Only the measurement
+// engine uses it.
 //
-// Pair by pair (step()), a held peak takes the meter's value when it rises
-// above it or when its count has reached the reset count, and otherwise
-// counts the pair. Once a held peak is at least the meter's value, which the
-// first step() of a block makes sure of, a value can only rise above it
-// through the instant attack of its peak follower, where the value is the
-// signal's own magnitude. So for a stretch of pairs in which no count can
-// reach the reset count, span() works from the input alone: the held peak
-// becomes the largest magnitude if that exceeds it, and the count runs from
-// the first pair with that magnitude; the other pairs only count. This holds
-// for finite input; a block with a NaN or an infinity goes pair by pair.
+// Pair by pair, a held peak takes the meter's value when that rises above it
+// or when its count has reached the reset count, and otherwise counts the
+// pair. A meter's value is a peak follower (L and R), or half of one (S and
+// M), and a follower rises only by its instant attack, to the float of the
+// signal's magnitude. So once a held peak is at least the meter's value,
+// which the engine makes sure of for the first pair of a block, span() can
+// work from the input alone for a stretch of pairs in which no count can
+// reach the reset count: the held peak becomes the meter's value of the
+// largest magnitude if that exceeds it, and the count runs from the first
+// pair whose magnitude gives that value; the other pairs only count.
+//
+// This holds for finite input, and while a held peak that is set equals the
+// meter's value: half of a follower below 2^-125 is no longer a normal float,
+// its held peak rounds below it and the meter rises above it at every pair.
+// span() leaves such a stretch to the engine's pair-by-pair measurement.
 #pragma once
 
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
-
 #include <limits>
 #include <type_traits>
 
@@ -26,41 +30,37 @@
 namespace scopra {
 
 // The magnitudes the two meters show for a pair (L, R): |L| and |R|, or
-// half of |L - R| and |L + R|. T is the sample type or a vector of it.
+// |L - R| and |L + R|, which the meters show halved (kScale). T is the
+// sample type or a vector of it.
 template <bool kSideMid>
 struct MeterMagnitudes {
+    static constexpr double kScale = kSideMid ? kSideMidMeterScale : 1.0;
+
     template <typename T>
     [[gnu::always_inline]] static T meter1(T left, T right) {
         if constexpr (kSideMid)
-            return half(magnitude(left - right));
+            return magnitude(left - right);
         else
             return magnitude(left);
     }
     template <typename T>
     [[gnu::always_inline]] static T meter2(T left, T right) {
         if constexpr (kSideMid)
-            return half(magnitude(left + right));
+            return magnitude(left + right);
         else
             return magnitude(right);
     }
 
-private:
-    static float magnitude(float v) { return std::fabs(v); }
-    static double magnitude(double v) { return std::fabs(v); }
-    template <typename V>
-    [[gnu::always_inline]] static V magnitude(V v) {
-        using Sample = decltype(v[0] + 0);
-        using Whole = std::conditional_t<sizeof(Sample) == 4, int32_t, int64_t>;
-        typedef Whole Mask __attribute__((vector_size(sizeof(V))));
-        return reinterpret_cast<V>(reinterpret_cast<Mask>(v) &
-                                   std::numeric_limits<Whole>::max());
-    }
+    // std::fabs, for vectors lane by lane: the sign bit cleared.
     template <typename T>
-    [[gnu::always_inline]] static T half(T v) {
-        return v * decltype(v[0] + 0)(0.5);
+    [[gnu::always_inline]] static T magnitude(T v) {
+        if constexpr (std::is_floating_point_v<T>) {
+            return std::fabs(v);
+        } else {
+            typedef long long Bits __attribute__((vector_size(sizeof(T))));
+            return reinterpret_cast<T>(reinterpret_cast<Bits>(v) & ~reinterpret_cast<Bits>(-T{}));
+        }
     }
-    static float half(float v) { return v * 0.5f; }
-    static double half(double v) { return v * 0.5; }
 };
 
 // kWidth is the number of lanes the spans are scanned with; more than a
@@ -70,7 +70,6 @@ template <typename Sample, bool kSideMid, int kWidth = 16 / sizeof(Sample)>
 class MeterHold {
 public:
     using Magnitudes = MeterMagnitudes<kSideMid>;
-    static constexpr bool kShowsSideMid = kSideMid;
 
     [[gnu::always_inline]] MeterHold(const MeasurementState& s, int32_t resetCount)
         : held_{s.heldPeak[0], s.heldPeak[1]},
@@ -78,17 +77,14 @@ public:
           resetCount_(resetCount) {}
 
     [[gnu::always_inline]] void storeInto(MeasurementState& s) const {
-        s.heldPeak[0] = static_cast<float>(held_[0]);
-        s.heldPeak[1] = static_cast<float>(held_[1]);
-        s.holdCount[0] = count_[0];
-        s.holdCount[1] = count_[1];
+        std::copy(std::begin(held_), std::end(held_), s.heldPeak);
+        std::copy(std::begin(count_), std::end(count_), s.holdCount);
     }
 
-    // Whether each held peak is at least its meter's value, which the spans
-    // need; after a change of mode, or a follower flushed to 0 with its held
-    // peak, it may not be until the next pair.
-    [[gnu::always_inline]] bool atLeast(Sample value1, Sample value2) const {
-        return held_[0] >= value1 && held_[1] >= value2;
+    // Whether each held peak is at least its meter's value (`shown`), which
+    // the spans need; after a change of mode, or a reset, it may not be.
+    [[gnu::always_inline]] bool atLeast(const double (&shown)[kNumMeters]) const {
+        return held_[0] >= shown[0] && held_[1] >= shown[1];
     }
 
     // Pairs before a count can reach the reset count: span() may take that
@@ -98,14 +94,11 @@ public:
         return counted >= resetCount_ ? 0 : resetCount_ - counted;
     }
 
-    // One pair, with the meters' values (the shown peak followers).
-    [[gnu::always_inline]] void step(Sample value1, Sample value2) {
-        holdOne(0, value1);
-        holdOne(1, value2);
-    }
-
-    // `pairs` pairs of input, no more than pairsBeforeExpiry().
-    [[gnu::always_inline]] void span(const Sample* left, const Sample* right, int pairs) {
+    // `pairs` pairs of input, no more than pairsBeforeExpiry(), with the
+    // meters' values before them (`shown`); false, with nothing changed, for
+    // a stretch that must go pair by pair.
+    [[gnu::always_inline]] bool span(const Sample* left, const Sample* right, int pairs,
+                                     const double (&shown)[kNumMeters]) {
         // The largest magnitude of each meter and the chunk that first holds
         // it: the last chunk whose largest magnitude beat all before it.
         Sample largest[kNumMeters] = {0, 0};
@@ -121,8 +114,12 @@ public:
                 }
             }
         }
-        spanOne<0>(left, right, pairs, largest[0], chunkOfLargest[0], Meter1{});
-        spanOne<1>(left, right, pairs, largest[1], chunkOfLargest[1], Meter2{});
+        const double value[kNumMeters] = {valueOf(largest[0]), valueOf(largest[1])};
+        for (int m = 0; m < kNumMeters; ++m)
+            if (belowNormal(m, value[m], shown[m])) return false;
+        spanOne<0>(left, right, pairs, largest[0], value[0], chunkOfLargest[0], Meter1{});
+        spanOne<1>(left, right, pairs, largest[1], value[1], chunkOfLargest[1], Meter2{});
+        return true;
     }
 
 private:
@@ -130,16 +127,30 @@ private:
 
     static constexpr int kChunkPairs = 64;
 
-    // A held peak below the span's largest magnitude rises to it at its first
-    // pair and counts from there; otherwise it counts every pair.
+    // The meter's value for a magnitude: its float, halved for S and M.
+    [[gnu::always_inline]] static double valueOf(Sample magnitude) {
+        return Magnitudes::kScale * static_cast<double>(static_cast<float>(magnitude));
+    }
+
+    // Whether a held peak below the normal floats may meet a meter's value
+    // that its float cannot hold.
+    [[gnu::always_inline]] bool belowNormal(int m, double value, double shown) const {
+        if (!kSideMid || held_[m] >= std::numeric_limits<float>::min()) return false;
+        return value > 0.0 || shown > 0.0;
+    }
+
+    // A held peak below the span's largest value rises to it at the first
+    // pair that gives it and counts from there; otherwise it counts every
+    // pair.
     template <int m, typename Magnitude>
     [[gnu::always_inline]] void spanOne(const Sample* left, const Sample* right, int pairs,
-                                        Sample largest, int chunk, Magnitude magnitude) {
-        if (largest > held_[m]) {
+                                        Sample largest, double value, int chunk,
+                                        Magnitude magnitude) {
+        if (value > held_[m]) {
             const int length = std::min(kChunkPairs, pairs - chunk);
-            const int first =
-                chunk + firstIndexOf(left + chunk, right + chunk, length, largest, magnitude);
-            held_[m] = largest;
+            const int first = chunk + firstIndexOf(left + chunk, right + chunk, length,
+                                                   static_cast<float>(largest), magnitude);
+            held_[m] = static_cast<float>(value);
             count_[m] = pairs - 1 - first;
         } else {
             count_[m] += pairs;
@@ -158,15 +169,6 @@ private:
             return Magnitudes::meter2(left, right);
         }
     };
-
-    [[gnu::always_inline]] void holdOne(int m, Sample value) {
-        if (value > held_[m] || count_[m] >= resetCount_) {
-            held_[m] = value;
-            count_[m] = 0;
-        } else {
-            ++count_[m];
-        }
-    }
 
     [[gnu::always_inline]] static Vector load(const Sample* p) {
         Vector v;
@@ -206,23 +208,18 @@ private:
         }
     }
 
-    // The first pair whose magnitude is `value`, which one of them has.
+    // The first pair whose magnitude has the float `rounded`, which one of
+    // them has.
     template <typename Magnitude>
     [[gnu::always_inline]] static int firstIndexOf(const Sample* left, const Sample* right,
-                                                   int pairs, Sample value,
+                                                   int pairs, float rounded,
                                                    Magnitude magnitude) {
-        int i = 0;
-        for (; i + kWidth <= pairs; i += kWidth) {
-            const Vector v = magnitude(load(left + i), load(right + i));
-            for (int k = 0; k < kWidth; ++k)
-                if (v[k] == value) return i + k;
-        }
-        for (; i < pairs; ++i)
-            if (magnitude(left[i], right[i]) == value) return i;
+        for (int i = 0; i < pairs; ++i)
+            if (static_cast<float>(magnitude(left[i], right[i])) == rounded) return i;
         return pairs - 1;
     }
 
-    Sample held_[kNumMeters];
+    float held_[kNumMeters];
     int32_t count_[kNumMeters];
     int32_t resetCount_;
 };

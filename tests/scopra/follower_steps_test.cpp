@@ -74,16 +74,16 @@ TYPED_TEST(FollowerSteps, QuadLanesRoundLikeScalars) {
     }
 }
 
-TEST(FollowerSteps, FlushKeepsNormalValuesAndClearsTinyAndNonFinite) {
-    using follower_steps::flushed;
-    EXPECT_EQ(flushed(0.5f), 0.5f);
-    EXPECT_EQ(flushed(1e-19f), 1e-19f);
-    EXPECT_EQ(flushed(-2e-20f), -2e-20f);
-    EXPECT_EQ(flushed(9e-21f), 0.0f);
-    EXPECT_EQ(flushed(std::numeric_limits<float>::denorm_min()), 0.0f);
-    EXPECT_EQ(flushed(std::numeric_limits<float>::quiet_NaN()), 0.0f);
-    EXPECT_EQ(flushed(std::numeric_limits<float>::infinity()), 0.0f);
-    EXPECT_EQ(flushed(-std::numeric_limits<float>::infinity()), 0.0f);
+TEST(FollowerSteps, RecoveryKeepsFiniteValuesAndClearsNonFinite) {
+    using follower_steps::recovered;
+    EXPECT_EQ(recovered(0.5f), 0.5f);
+    EXPECT_EQ(recovered(-2e-20f), -2e-20f);
+    EXPECT_EQ(recovered(std::numeric_limits<float>::denorm_min()),
+              std::numeric_limits<float>::denorm_min());
+    EXPECT_EQ(recovered(std::numeric_limits<float>::max()), std::numeric_limits<float>::max());
+    EXPECT_EQ(recovered(std::numeric_limits<float>::quiet_NaN()), 0.0f);
+    EXPECT_EQ(recovered(std::numeric_limits<float>::infinity()), 0.0f);
+    EXPECT_EQ(recovered(-std::numeric_limits<float>::infinity()), 0.0f);
 }
 
 TEST(FollowerSteps, ReleaseCoefficientReachesItsRatio) {

@@ -120,4 +120,25 @@ TEST_F(ScopraPlugin, PassesAudioThroughBothEntriesAndFollowsAutoLevel) {
     EXPECT_EQ(host.count(audioMasterGetOutputLatency), latencyAsks + 1);
 }
 
+// Hosts may send empty blocks without any buffers; the entry passes a count of
+// 0 or less on as 0. Such a block touches no buffer, yet with "auto" on it
+// still sets the level: an envelope of 0 gives the full level.
+TEST_F(ScopraPlugin, EmptyBlocksWithoutBuffersStillApplyTheAutomaticLevel) {
+    struct Call {
+        bool wide;
+        VstInt32 frames;
+    };
+    const Call calls[] = {{false, 0}, {true, 0}, {false, -3}, {true, -64}};
+    for (const Call& call : calls) {
+        set(1, 0.0f);
+        set(0, 0.12f);
+        set(1, 1.0f);
+        if (call.wide)
+            effect->processDoubleReplacing(effect, nullptr, nullptr, call.frames);
+        else
+            effect->processReplacing(effect, nullptr, nullptr, call.frames);
+        EXPECT_EQ(get(0), 1.0f) << call.wide << " " << call.frames;
+    }
+}
+
 }  // namespace

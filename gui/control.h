@@ -64,8 +64,8 @@ public:
     CLASS_METHODS(CControl, CView)
 
 protected:
-    // A left click with exactly the Ctrl modifier, or a left double click,
-    // sets the default value as one whole gesture; true when it did.
+    // A left click with exactly the Ctrl modifier (double or not) sets the
+    // default value as one whole gesture; true when it did.
     bool checkDefaultValue(const CButtonState& buttons);
     // `v` as 0..1 of the range, limited to it.
     float normalized(float v) const;

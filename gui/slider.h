@@ -2,8 +2,8 @@
 // top) edge travels from iMinPos to iMaxPos in frame pixels, shifted by the
 // handle offset. Styles kLeft/kTop put the minimum at the left/top end,
 // kRight/kBottom at the right/bottom end. A left click moves the handle's
-// centre to the pointer and dragging follows it; Ctrl-click or a double
-// click sets the default value.
+// centre to the pointer and dragging follows it; Ctrl-click sets the default
+// value.
 #pragma once
 
 #include "gui/control.h"

@@ -104,7 +104,7 @@ TEST_F(Controls, DraggingASliderFollowsThePointerAsOneGesture) {
     EXPECT_EQ(listener.ends, 1);
 }
 
-TEST_F(Controls, CtrlClickOrDoubleClickSetsTheDefaultValue) {
+TEST_F(Controls, CtrlClickAloneSetsTheDefaultValue) {
     auto* slider = add(new CHorizontalSlider(CRect(63, 51, 239, 76), &listener, 1, 63, 223,
                                              image(134), image(128)));
     slider->setDefaultValue(0.5f);
@@ -112,14 +112,22 @@ TEST_F(Controls, CtrlClickOrDoubleClickSetsTheDefaultValue) {
     EXPECT_EQ(press(frame, 80, 60, kLButton | kControl),
               kMouseDownEventHandledButDontNeedMovedOrUpEvents);
     EXPECT_FLOAT_EQ(slider->getValue(), 0.5f);
-    slider->setValue(0.9f);
-    press(frame, 80, 60, kLButton | kDoubleClick);
+    slider->setValue(0.2f);
+    press(frame, 80, 60, kLButton | kControl | kDoubleClick);
     EXPECT_FLOAT_EQ(slider->getValue(), 0.5f);
     ASSERT_EQ(listener.heard.size(), 2u);
     EXPECT_FLOAT_EQ(listener.heard[1].value, 0.5f);
     EXPECT_EQ(listener.begins, 2);
     EXPECT_EQ(listener.ends, 2);
     EXPECT_EQ(press(frame, 80, 60, kRButton), kMouseEventNotHandled);
+
+    // A quick second click is an ordinary press: the value goes where the
+    // pointer is, not back to the default.
+    const CCoord handleCentre = 63 + 8;
+    click(frame, handleCentre + 40, 60);
+    click(frame, handleCentre + 40, 60, kLButton | kDoubleClick);
+    EXPECT_FLOAT_EQ(slider->getValue(), 0.75f);  // style kRight: the minimum at the right
+    EXPECT_EQ(listener.begins, listener.ends);
 }
 
 TEST_F(Controls, TheWheelStepsTheSliderWithinItsRange) {

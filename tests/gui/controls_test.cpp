@@ -142,6 +142,36 @@ TEST_F(Controls, TheWheelStepsTheSliderWithinItsRange) {
     EXPECT_EQ(listener.heard.size(), 2u);
 }
 
+TEST_F(Controls, ShiftMakesDragAndWheelTenTimesFiner) {
+    // Style kLeft: the value grows to the right over 160 pixels of travel.
+    auto* slider = add(new CHorizontalSlider(CRect(63, 51, 239, 76), &listener, 1, 63, 223,
+                                             image(134), image(128), CPoint(0, 0), kLeft));
+    const CCoord centreAtHalf = 63 + 80 + 8;
+
+    // Wheel: a tenth of the 10 % step with Shift.
+    slider->setValue(0.5f);
+    frame->onWheel(CPoint(100, 60), 1.f, kShift);
+    EXPECT_FLOAT_EQ(slider->getValue(), 0.51f);
+    frame->onWheel(CPoint(100, 60), -1.f, 0);
+    EXPECT_FLOAT_EQ(slider->getValue(), 0.41f);
+
+    // Drag: a Shift press away from the handle leaves it where it is; each
+    // pixel then moves a tenth of a pixel's worth.
+    slider->setValue(0.5f);
+    press(frame, centreAtHalf + 40, 60, kLButton | kShift);
+    EXPECT_FLOAT_EQ(slider->getValue(), 0.5f);
+    move(frame, centreAtHalf + 56, 60, kLButton | kShift);
+    EXPECT_FLOAT_EQ(slider->getValue(), 0.51f);
+    // Shift let go mid-drag: the drag goes on at full speed from there.
+    move(frame, centreAtHalf + 72, 60, kLButton);
+    EXPECT_FLOAT_EQ(slider->getValue(), 0.61f);
+    // And fine again from there.
+    move(frame, centreAtHalf + 32, 60, kLButton | kShift);
+    EXPECT_FLOAT_EQ(slider->getValue(), 0.585f);
+    release(frame, centreAtHalf + 32, 60, kLButton | kShift);
+    EXPECT_EQ(listener.begins, listener.ends);
+}
+
 // --- buttons -------------------------------------------------------------------
 
 TEST_F(Controls, AnOnOffButtonShowsTheLowerHalfOfItsImageWhenOn) {

@@ -66,17 +66,13 @@ CMouseEventResult CSlider::onMouseDown(CPoint& where, const CButtonState& button
     if (checkDefaultValue(buttons)) return kMouseDownEventHandledButDontNeedMovedOrUpEvents;
     beginEdit();
     const CCoord along = alongOf(where);
-    if (isFine(buttons) || rangeHandle <= 0) {
-        // A fine drag moves the handle from where it stands.
-        anchorDrag(along, isFine(buttons));
-    } else {
-        // A plain press puts the handle's centre under the pointer.
+    // A fine drag moves the handle from where it stands; a plain press first
+    // puts the handle's centre under the pointer.
+    anchorDrag(along, isFine(buttons));
+    if (!dragFine && rangeHandle > 0) {
         const CCoord shift = isHorizontal() ? offsetHandle.x : offsetHandle.y;
         const CCoord centreAtStart = minPos + shift + handleLength() / 2;
-        dragAnchorAlong = along;
-        dragLastAlong = along;
         dragAnchorPosition = (along - centreAtStart) / rangeHandle;
-        dragFine = false;
     }
     onMouseMoved(where, buttons);
     return kMouseEventHandled;

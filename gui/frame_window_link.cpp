@@ -11,16 +11,6 @@ namespace {
 
 constexpr std::chrono::milliseconds kLockRetry{1};
 
-// The modifier bits of the window match the key modifiers of VstKeyCode.
-unsigned char keyModifiers(uint32_t modifiers) {
-    constexpr unsigned char kShiftKey = 1, kAlternateKey = 2, kCommandKey = 4;
-    unsigned char result = 0;
-    if (modifiers & gui::kShiftBit) result |= kShiftKey;
-    if (modifiers & gui::kAltBit) result |= kAlternateKey;
-    if (modifiers & gui::kControlBit) result |= kCommandKey;
-    return result;
-}
-
 }  // namespace
 
 bool FrameWindowLink::open(void* parent, int width, int height) {
@@ -112,7 +102,8 @@ bool FrameWindowLink::onKey(int32_t character, uint32_t virtualKey, uint32_t mod
                             bool down) {
     bool handled = false;
     guarded([&] {
-        VstKeyCode key{character, static_cast<unsigned char>(virtualKey), keyModifiers(modifiers)};
+        VstKeyCode key{character, static_cast<unsigned char>(virtualKey),
+                       static_cast<unsigned char>(modifiers)};
         handled = (down ? frame_.onKeyDown(key) : frame_.onKeyUp(key)) == 1;
     });
     return handled;

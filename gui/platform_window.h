@@ -40,6 +40,8 @@ public:
     virtual void onMouseMoved(double x, double y, uint32_t buttons) = 0;
     virtual void onMouseExited() = 0;
     virtual void onWheel(double x, double y, float distance, uint32_t buttons) = 0;
+    // A key as the three fields of a VstKeyCode: the character, the virtual
+    // key and the modifier bits, all numbered as the plug-in interface does.
     virtual bool onKey(int32_t character, uint32_t virtualKey, uint32_t modifiers,
                        bool down) = 0;
     // The window needs the area (x, y, w, h) shown again (expose).

@@ -367,6 +367,22 @@ TEST_F(Controls, ATextEditCommitsOnReturnAndOnAClickElsewhere) {
     EXPECT_EQ(key('a'), -1);  // nobody has the focus
 }
 
+TEST_F(Controls, KeysAHostSendsAsVirtualKeysAloneTypeTheirCharacters) {
+    auto* edit = add(new CTextEdit(CRect(91, 10, 201, 26), &listener, 1000, ""));
+    press(frame, 100, 15);
+    const unsigned char virtualKeys[] = {kVirtualKeySpace, kVirtualKeyNumpad0 + 7,
+                                         kVirtualKeyEquals, kVirtualKeyAdd, kVirtualKeyDecimal};
+    for (unsigned char virt : virtualKeys) {
+        VstKeyCode key{0, virt, 0};
+        EXPECT_EQ(frame->onKeyDown(key), 1) << int{virt};
+    }
+    VstKeyCode unknown{0, 40, 0};  // F1 types nothing
+    EXPECT_EQ(frame->onKeyDown(unknown), -1);
+    VstKeyCode enter{0, kVirtualKeyReturn, 0};
+    frame->onKeyDown(enter);
+    EXPECT_STREQ(edit->getText(), " 7=+.");
+}
+
 TEST_F(Controls, EscapeDropsTheEditAndTextIsLimitedInLength) {
     auto* edit = add(new CTextEdit(CRect(91, 10, 201, 26), &listener, 1000, "name"));
     press(frame, 100, 15);

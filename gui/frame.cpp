@@ -97,7 +97,10 @@ CView* CFrame::getViewAt(const CPoint& where) const {
 
 void CFrame::forgetReferencesTo(const CView* view) {
     if (modal_.get() == view) modal_ = nullptr;
-    if (focus_.get() == view) focus_ = nullptr;
+    if (focus_.get() == view) {
+        focus_ = nullptr;
+        syncKeyboardFocus();
+    }
     if (mouseDownView_.get() == view) mouseDownView_ = nullptr;
     if (hoverView_.get() == view) hoverView_ = nullptr;
 }
@@ -125,6 +128,11 @@ void CFrame::setFocusView(CView* view) {
     focus_ = view;
     if (old) old->looseFocus();
     if (view) view->takeFocus();
+    syncKeyboardFocus();
+}
+
+void CFrame::syncKeyboardFocus() {
+    if (window_) window_->syncKeyboardFocus();  // none once the frame is being destroyed
 }
 
 void CFrame::beginEdit(int32_t index) {

@@ -52,6 +52,8 @@ public:
     // added as a child; clearing it removes it without releasing it.
     bool setModalView(CView* view);
     CView* getModalView() const { return modal_.get(); }
+    // The focus view gets the keys; while there is one, the frame's window
+    // holds the keyboard focus.
     void setFocusView(CView* view);
     CView* getFocusView() const { return focus_.get(); }
 
@@ -97,6 +99,7 @@ private:
     CView* mouseTarget(const CPoint& where) const;
     void updateHover(CPoint where, const CButtonState& buttons);
     void forgetReferencesTo(const CView* view);
+    void syncKeyboardFocus();
     CDrawContext* backContext();
 
     VSTGUIEditorInterface* editor_;

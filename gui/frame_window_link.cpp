@@ -21,7 +21,9 @@ bool FrameWindowLink::open(void* parent, int width, int height) {
 void FrameWindowLink::attach(std::unique_ptr<gui::PlatformWindow> window) {
     close();
     closing_ = false;
+    focusHeld_ = false;
     window_ = std::move(window);
+    if (window_) syncKeyboardFocus();
     if (window_) frame_.invalid();
 }
 
@@ -34,8 +36,9 @@ void FrameWindowLink::close() {
         std::unique_lock<std::recursive_mutex> lock;
         if (mutex) lock = std::unique_lock<std::recursive_mutex>(*mutex);
         window = std::move(window_);
+        focusHeld_ = false;
     }
-    window.reset();  // joins the window's thread
+    window.reset();  // gives back the keyboard focus and joins the window's thread
 }
 
 template <class Action>
@@ -50,7 +53,10 @@ bool FrameWindowLink::guarded(Action&& action) {
         }
     }
     if (closing_) return false;
+    inEvent_ = true;
     action();
+    inEvent_ = false;
+    syncKeyboardFocus();
     frame_.redrawInvalid();
     present();
     return true;
@@ -111,6 +117,23 @@ bool FrameWindowLink::onKey(int32_t character, uint32_t virtualKey, uint32_t mod
 
 void FrameWindowLink::onExposed(int x, int y, int width, int height) {
     guarded([&] { frame_.invalidRect(CRect(x, y, x + width, y + height)); });
+}
+
+void FrameWindowLink::onKeyboardFocusLost() {
+    guarded([&] {
+        focusHeld_ = false;
+        frame_.setFocusView(nullptr);
+    });
+}
+
+void FrameWindowLink::syncKeyboardFocus() {
+    const bool wanted = frame_.getFocusView() != nullptr;
+    if (inEvent_ || !window_ || wanted == focusHeld_) return;
+    focusHeld_ = wanted;
+    if (wanted)
+        window_->takeKeyboardFocus();
+    else
+        window_->releaseKeyboardFocus();
 }
 
 void FrameWindowLink::onIdle() {

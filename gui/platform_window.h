@@ -48,6 +48,8 @@ public:
     virtual void onExposed(int x, int y, int width, int height) = 0;
     // Every idle period while the window is open.
     virtual void onIdle() = 0;
+    // Another window took the keyboard focus this window had taken.
+    virtual void onKeyboardFocusLost() {}
 };
 
 class PlatformWindow {
@@ -56,6 +58,11 @@ public:
     // Shows `image` at the window's origin; the (x, y, w, h) area changed.
     virtual void present(const PixelView& image, int x, int y, int width, int height) = 0;
     virtual bool isValid() const = 0;
+    // The keys come to this window wherever the pointer is, until released
+    // (or until another window takes them, see onKeyboardFocusLost). The
+    // window gives the focus back to the window that had it. From any thread.
+    virtual void takeKeyboardFocus() {}
+    virtual void releaseKeyboardFocus() {}
 };
 
 constexpr int kIdlePeriodMs = 50;

@@ -5,8 +5,8 @@
 namespace gui::x11 {
 
 EventDispatcher::EventDispatcher(xcb_connection_t* connection, xcb_window_t window,
-                                 PlatformWindowListener& listener)
-    : window_(window), listener_(listener), keyboard_(connection) {}
+                                 PlatformWindowListener& listener, KeyboardFocus& focus)
+    : window_(window), listener_(listener), focus_(focus), keyboard_(connection) {}
 
 void EventDispatcher::dispatch(xcb_generic_event_t* event) {
     // Errors (type 0) are answers to requests on a window that has gone;
@@ -29,6 +29,9 @@ void EventDispatcher::dispatch(xcb_generic_event_t* event) {
             break;
         case XCB_KEY_RELEASE:
             keyChanged(*reinterpret_cast<xcb_key_press_event_t*>(event), false);
+            break;
+        case XCB_FOCUS_OUT:
+            focusLeft(*reinterpret_cast<xcb_focus_out_event_t*>(event));
             break;
         case XCB_EXPOSE:
             exposed(*reinterpret_cast<xcb_expose_event_t*>(event));
@@ -81,6 +84,10 @@ void EventDispatcher::pointerLeft(const xcb_leave_notify_event_t& event) {
 void EventDispatcher::keyChanged(const xcb_key_press_event_t& event, bool down) {
     const KeyCode code = keyboard_.translate(event.detail, event.state);
     listener_.onKey(code.character, code.virtualKey, keyModifiers(event.state), down);
+}
+
+void EventDispatcher::focusLeft(const xcb_focus_out_event_t& event) {
+    if (focus_.lostBy(event)) listener_.onKeyboardFocusLost();
 }
 
 void EventDispatcher::exposed(const xcb_expose_event_t& event) {

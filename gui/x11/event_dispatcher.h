@@ -3,6 +3,7 @@
 
 #include "gui/platform_window.h"
 #include "gui/x11/double_click_detector.h"
+#include "gui/x11/keyboard_focus.h"
 #include "gui/x11/keyboard_map.h"
 
 #include <xcb/xcb.h>
@@ -18,7 +19,7 @@ inline uint8_t eventTypeOf(const xcb_generic_event_t& event) {
 class EventDispatcher {
 public:
     EventDispatcher(xcb_connection_t* connection, xcb_window_t window,
-                    PlatformWindowListener& listener);
+                    PlatformWindowListener& listener, KeyboardFocus& focus);
 
     void dispatch(xcb_generic_event_t* event);
     // The window has gone, usually with its parent.
@@ -30,11 +31,13 @@ private:
     void pointerMoved(const xcb_motion_notify_event_t& event);
     void pointerLeft(const xcb_leave_notify_event_t& event);
     void keyChanged(const xcb_key_press_event_t& event, bool down);
+    void focusLeft(const xcb_focus_out_event_t& event);
     void exposed(const xcb_expose_event_t& event);
     void destroyed(const xcb_destroy_notify_event_t& event);
 
     xcb_window_t window_;
     PlatformWindowListener& listener_;
+    KeyboardFocus& focus_;
     KeyboardMap keyboard_;
     DoubleClickDetector doubleClick_;
     bool windowDestroyed_ = false;

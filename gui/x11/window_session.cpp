@@ -17,7 +17,8 @@ WindowSession::WindowSession(std::unique_ptr<XcbConnection> connection,
                              std::unique_ptr<ChildWindow> window)
     : connection_(std::move(connection)),
       window_(std::move(window)),
-      uploader_(std::make_unique<ImageUploader>(connection_->get(), window_->uploadTarget())) {}
+      uploader_(std::make_unique<ImageUploader>(connection_->get(), window_->uploadTarget())),
+      focus_(std::make_unique<KeyboardFocus>(connection_->get(), window_->id())) {}
 
 WindowSession::~WindowSession() = default;
 

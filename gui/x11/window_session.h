@@ -7,6 +7,7 @@
 #include "gui/platform_window.h"
 #include "gui/x11/child_window.h"
 #include "gui/x11/image_uploader.h"
+#include "gui/x11/keyboard_focus.h"
 #include "gui/x11/wake_signal.h"
 #include "gui/x11/xcb_connection.h"
 
@@ -28,6 +29,7 @@ public:
     bool connectionFailed() const { return connection_->hasFailed(); }
     xcb_window_t window() const { return window_->id(); }
     WakeSignal& wakeSignal() { return wake_; }
+    KeyboardFocus& keyboardFocus() { return *focus_; }
 
     void present(const PixelView& image, ImageArea area);
 
@@ -45,6 +47,7 @@ private:
     std::unique_ptr<XcbConnection> connection_;
     std::unique_ptr<ChildWindow> window_;
     std::unique_ptr<ImageUploader> uploader_;
+    std::unique_ptr<KeyboardFocus> focus_;
     WakeSignal wake_;
     std::atomic<bool> stop_{false};
     std::atomic<bool> gone_{false};

@@ -27,6 +27,7 @@ X11Window::X11Window(std::shared_ptr<WindowSession> session, PlatformWindowListe
     : session_(std::move(session)), thread_(runLoop, session_, &listener) {}
 
 X11Window::~X11Window() {
+    session_->keyboardFocus().release();
     session_->requestStop();
     if (thread_.get_id() == std::this_thread::get_id()) {
         thread_.detach();
@@ -37,6 +38,17 @@ X11Window::~X11Window() {
 
 void X11Window::present(const PixelView& image, int x, int y, int width, int height) {
     session_->present(image, {x, y, width, height});
+    wakeIfElsewhere();
+}
+
+void X11Window::takeKeyboardFocus() {
+    session_->keyboardFocus().take();
+    wakeIfElsewhere();
+}
+
+void X11Window::releaseKeyboardFocus() { session_->keyboardFocus().release(); }
+
+void X11Window::wakeIfElsewhere() {
     // Waiting for the server may have read events into the connection's queue
     // behind the thread's back; wake it to look.
     if (thread_.get_id() != std::this_thread::get_id()) session_->wakeSignal().raise();

@@ -106,6 +106,16 @@ protected:
         EXPECT_TRUE(eventually([&] { return field->isEditing(); }));
         return field;
     }
+    // The server answers each connection in its own order: our window's
+    // request to move the focus may still be on its way.
+    bool focusReaches(xcb_window_t window) {
+        const auto deadline = std::chrono::steady_clock::now() + kPatience;
+        while (display_->focusedWindow() != window) {
+            if (std::chrono::steady_clock::now() > deadline) return false;
+            std::this_thread::sleep_for(kPoll);
+        }
+        return true;
+    }
     bool showsText(CTextEdit* field, const char* text) {
         return eventually(
             [&] { return !field->isEditing() && std::string(field->getText()) == text; });
@@ -125,6 +135,50 @@ TEST_F(FrameWindowInput, EveryPrintableKeyTypesItsCharacter) {
     type("=");
     tap(kReturnKeysym);
     EXPECT_TRUE(showsText(field, "my preset 1="));
+}
+
+TEST_F(FrameWindowInput, AnEditingFieldGetsTheKeysWhereverThePointerIs) {
+    display_->focus(parent_);  // the host's window has the keys
+    CTextEdit* field = editField();
+    EXPECT_TRUE(focusReaches(child_));
+    type("ab");
+    display_->movePointer(parent_, kParentWidth - 5, kParentHeight - 5);  // off the editor
+    type("cd");
+    display_->movePointer(child_, 40, 30);
+    type("ef");
+    tap(kReturnKeysym);
+    EXPECT_TRUE(showsText(field, "abcdef"));
+    EXPECT_TRUE(focusReaches(parent_));  // given back
+}
+
+TEST_F(FrameWindowInput, TheFocusGoesBackWhenEditingEnds) {
+    const struct {
+        const char* ending;
+        std::function<void()> end;
+        const char* text;  // what the field shows afterwards
+    } cases[] = {
+        {"Return", [this] { tap(kReturnKeysym); }, "x"},
+        {"Escape", [this] { tap(kEscapeKeysym); }, ""},
+        {"a click elsewhere", [this] { clickAt(150, 200); }, "x"},
+        {"another window taking the focus", [this] { display_->focus(parent_); }, "x"},
+    };
+    for (const auto& c : cases) {
+        display_->focus(parent_);
+        CTextEdit* field = editField();
+        EXPECT_TRUE(focusReaches(child_)) << c.ending;
+        type("x");
+        c.end();
+        EXPECT_TRUE(showsText(field, c.text)) << c.ending;
+        EXPECT_TRUE(focusReaches(parent_)) << c.ending;
+        locked([&] { return frame_->removeView(field); });
+    }
+
+    // Closing the editor while a field edits gives the focus back too.
+    display_->focus(parent_);
+    editField();
+    frame_->close();
+    frame_ = nullptr;
+    EXPECT_TRUE(focusReaches(parent_));
 }
 
 TEST_F(FrameWindowInput, KeysCarryShiftControlAndAltOnce) {

@@ -38,6 +38,8 @@ public:
     void pressKey(uint32_t keysym);
     void releaseKey(uint32_t keysym);
     void focus(xcb_window_t window);
+    // The window that has the keyboard focus (or XCB_NONE / pointer root).
+    xcb_window_t focusedWindow();
 
     // Pixels of the window as 32-bit values; empty when the read fails.
     std::vector<uint32_t> readPixels(xcb_window_t window, int x, int y, int width, int height);

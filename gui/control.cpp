@@ -33,13 +33,20 @@ void CControl::valueChanged() {
 }
 
 void CControl::beginEdit() {
+    ++openGestures_;
     if (listener) listener->controlBeginEdit(this);
     if (getFrame()) getFrame()->beginEdit(tag);
 }
 
 void CControl::endEdit() {
+    if (openGestures_ > 0) --openGestures_;
     if (getFrame()) getFrame()->endEdit(tag);
     if (listener) listener->controlEndEdit(this);
+}
+
+CMouseEventResult CControl::onMouseCancel() {
+    while (openGestures_ > 0) endEdit();
+    return kMouseEventHandled;
 }
 
 void CControl::setDirty(bool dirty) {

@@ -56,6 +56,9 @@ public:
     virtual void valueChanged();
     virtual void beginEdit();
     virtual void endEdit();
+    // Ends every gesture that has begun, so that the host is never left
+    // waiting for the end of one.
+    CMouseEventResult onMouseCancel() override;
 
     // A control is also dirty while its value differs from the value it last drew.
     void setDirty(bool dirty = true) override;
@@ -78,4 +81,7 @@ protected:
     float vmax = 1.f;
     float defaultValue = 0.5f;
     float wheelInc = 0.1f;
+
+private:
+    int32_t openGestures_ = 0;
 };

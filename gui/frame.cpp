@@ -47,7 +47,7 @@ void CFrame::close() {
     window_->close();
     modal_ = nullptr;
     focus_ = nullptr;
-    mouseDownView_ = nullptr;
+    cancelMouseGesture();
     hoverView_ = nullptr;
     removeAll(true);
     forget();
@@ -101,7 +101,7 @@ void CFrame::forgetReferencesTo(const CView* view) {
         focus_ = nullptr;
         syncKeyboardFocus();
     }
-    if (mouseDownView_.get() == view) mouseDownView_ = nullptr;
+    if (mouseDownView_.get() == view) cancelMouseGesture();
     if (hoverView_.get() == view) hoverView_ = nullptr;
 }
 
@@ -110,7 +110,7 @@ CFrame::ViewList CFrame::snapshot() const { return ViewList(views_.begin(), view
 bool CFrame::setModalView(CView* view) {
     if (view && (modal_ || view->isAttached())) return false;
     if (CView* old = modal_.get()) removeView(old, false);
-    mouseDownView_ = nullptr;
+    cancelMouseGesture();
     if (hoverView_ && hoverView_.get() != view) {
         SharedPointer<CView> left = hoverView_;
         hoverView_ = nullptr;
@@ -129,6 +129,12 @@ void CFrame::setFocusView(CView* view) {
     if (old) old->looseFocus();
     if (view) view->takeFocus();
     syncKeyboardFocus();
+}
+
+void CFrame::cancelMouseGesture() {
+    SharedPointer<CView> view = mouseDownView_;
+    mouseDownView_ = nullptr;
+    if (view) view->onMouseCancel();
 }
 
 void CFrame::syncKeyboardFocus() {
@@ -256,7 +262,9 @@ void CFrame::updateHover(CPoint where, const CButtonState& buttons) {
 
 CMouseEventResult CFrame::onMouseDown(CPoint& where, const CButtonState& buttons) {
     mouseLocation_ = where;
-    mouseDownView_ = nullptr;
+    // A press of another button while one is held: the held one's gesture
+    // ends here, as its release will go nowhere.
+    cancelMouseGesture();
     if (focus_ && !focus_->hitTest(where)) setFocusView(nullptr);
 
     ViewList candidates;

@@ -100,6 +100,8 @@ private:
     void updateHover(CPoint where, const CButtonState& buttons);
     void forgetReferencesTo(const CView* view);
     void syncKeyboardFocus();
+    // The view that captured the mouse lets go of it without a release.
+    void cancelMouseGesture();
     CDrawContext* backContext();
 
     VSTGUIEditorInterface* editor_;

@@ -52,9 +52,14 @@ protected:
     void SetUp() override {
         WindowFixture::SetUp();
         if (IsSkipped()) return;
-        frame_ =
-            new CFrame(CRect(0, 0, kEditorWidth, kEditorHeight), asParent(parent_), &editor_);
-        editor_.setFrame(frame_);
+        // Made under the lock, as editors make their frames: the window's
+        // thread starts with it.
+        {
+            std::lock_guard<std::recursive_mutex> lock(editor_.mutex);
+            frame_ =
+                new CFrame(CRect(0, 0, kEditorWidth, kEditorHeight), asParent(parent_), &editor_);
+            editor_.setFrame(frame_);
+        }
         ASSERT_TRUE(frame_->hasWindow());
         const auto children = display_->childrenOf(parent_);
         ASSERT_FALSE(children.empty());

@@ -23,6 +23,7 @@ CFrame::CFrame(const CRect& rect, void* systemWindow, VSTGUIEditorInterface* edi
 }
 
 CFrame::~CFrame() {
+    closePopupWindow();
     window_.reset();
     removeAll(true);
     if (backContext_) backContext_->forget();
@@ -45,6 +46,7 @@ bool CFrame::hasWindow() const { return window_->isOpen(); }
 
 void CFrame::close() {
     window_->close();
+    closePopupWindow();
     modal_ = nullptr;
     focus_ = nullptr;
     cancelMouseGesture();
@@ -109,6 +111,7 @@ CFrame::ViewList CFrame::snapshot() const { return ViewList(views_.begin(), view
 
 bool CFrame::setModalView(CView* view) {
     if (view && (modal_ || view->isAttached())) return false;
+    closePopupWindow();
     if (CView* old = modal_.get()) removeView(old, false);
     cancelMouseGesture();
     if (hoverView_ && hoverView_.get() != view) {
@@ -120,6 +123,56 @@ bool CFrame::setModalView(CView* view) {
     if (!view) return true;
     modal_ = view;
     return addView(view);
+}
+
+CRect CFrame::getPopupBounds() {
+    const gui::WindowArea screen = window_->screenArea();
+    if (screen.isEmpty()) return size;
+    return CRect(screen.x, screen.y, screen.x + screen.width, screen.y + screen.height);
+}
+
+bool CFrame::showModalViewInPopup(const CRect& area) {
+    if (!modal_ || isModalViewInPopup() || area.isEmpty()) return false;
+    const auto width = static_cast<int>(area.width());
+    const auto height = static_cast<int>(area.height());
+    cairo_surface_t* surface = gui::createImageSurface(width, height);
+    if (!surface) return false;
+    if (!window_->openPopup({static_cast<int>(area.left), static_cast<int>(area.top), width,
+                             height})) {
+        cairo_surface_destroy(surface);
+        return false;
+    }
+    popupContext_ = new CDrawContext(surface);
+    cairo_surface_destroy(surface);  // the context holds its own reference
+    popupContext_->setOffset(CPoint(-area.left, -area.top));
+    popupArea_ = area;
+    popupInvalid_ = true;
+    // The frame stops drawing the view: what it showed there goes.
+    invalidRect(modal_->getViewSize());
+    return true;
+}
+
+void CFrame::closePopupWindow() {
+    if (!popupContext_) return;
+    window_->closePopup();
+    popupContext_->forget();
+    popupContext_ = nullptr;
+    popupInvalid_ = false;
+    popupPresent_ = false;
+}
+
+gui::PixelView CFrame::getPopupBuffer() const {
+    return popupContext_ ? popupContext_->getPixels() : gui::PixelView{nullptr, 0, 0, 0};
+}
+
+bool CFrame::takePopupPresent() { return std::exchange(popupPresent_, false); }
+
+void CFrame::redrawPopup() {
+    if (!popupInvalid_ || !popupContext_ || !modal_) return;
+    popupInvalid_ = false;
+    popupContext_->setClipRect(popupArea_);
+    modal_->drawRect(popupContext_, popupArea_);
+    popupPresent_ = true;
 }
 
 void CFrame::setFocusView(CView* view) {
@@ -172,9 +225,15 @@ void CFrame::redrawInvalid() {
         drawRect(context, rect);
         presentRect_.unite(rect);
     }
+    redrawPopup();
 }
 
 void CFrame::invalidRect(const CRect& rect) {
+    if (popupContext_) {
+        CRect onPopup = rect;
+        onPopup.bound(popupArea_);
+        if (!onPopup.isEmpty()) popupInvalid_ = true;
+    }
     CRect inside = rect;
     inside.bound(size);
     invalid_.add(inside);
@@ -205,7 +264,7 @@ void CFrame::drawRect(CDrawContext* context, const CRect& updateRect) {
     if (getBackground()) getBackground()->draw(context, size);
 
     for (const SharedPointer<CView>& view : snapshot()) {
-        if (!view->isVisible()) continue;
+        if (!view->isVisible() || (popupContext_ && view.get() == modal_.get())) continue;
         CRect viewArea = view->getViewSize();
         viewArea.bound(area);
         if (viewArea.isEmpty()) continue;

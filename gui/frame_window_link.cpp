@@ -62,7 +62,20 @@ bool FrameWindowLink::guarded(Action&& action) {
     return true;
 }
 
+bool FrameWindowLink::openPopup(const gui::WindowArea& area) {
+    return window_ && window_->openPopup(area);
+}
+
+void FrameWindowLink::closePopup() {
+    if (window_) window_->closePopup();
+}
+
+gui::WindowArea FrameWindowLink::screenArea() {
+    return window_ ? window_->screenArea() : gui::WindowArea{};
+}
+
 void FrameWindowLink::present() {
+    if (frame_.takePopupPresent() && window_) window_->presentPopup(frame_.getPopupBuffer());
     const CRect changed = frame_.takePresentRect();
     if (!window_ || changed.isEmpty()) return;
     const int left = static_cast<int>(std::floor(changed.left));

@@ -42,6 +42,11 @@ public:
     // so that a click from one field into another keeps the focus throughout.
     void syncKeyboardFocus();
 
+    // The window's pop-up and the screen, see gui::PlatformWindow.
+    bool openPopup(const gui::WindowArea& area);
+    void closePopup();
+    gui::WindowArea screenArea();
+
 private:
     // Runs `action` under the GUI lock, then redraws what became invalid and
     // presents it; false when the link is closing.

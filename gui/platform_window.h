@@ -31,6 +31,16 @@ struct PixelView {
     int stridePixels;
 };
 
+// A rectangle of pixels in a window's coordinates.
+struct WindowArea {
+    int x = 0;
+    int y = 0;
+    int width = 0;
+    int height = 0;
+
+    bool isEmpty() const { return width <= 0 || height <= 0; }
+};
+
 class PlatformWindowListener {
 public:
     virtual ~PlatformWindowListener() = default;
@@ -63,6 +73,18 @@ public:
     // window gives the focus back to the window that had it. From any thread.
     virtual void takeKeyboardFocus() {}
     virtual void releaseKeyboardFocus() {}
+
+    // A pop-up: one window at a time, above every other, covering `area` of
+    // this window's coordinates, which may reach beyond this window and its
+    // parent. While it is open it takes all pointer and keyboard input, which
+    // reaches this window's listener in this window's coordinates (a click
+    // outside the pop-up too). False when none can be opened. From any thread.
+    virtual bool openPopup(const WindowArea& /*area*/) { return false; }
+    // Shows `image` (the pop-up's size) in the pop-up.
+    virtual void presentPopup(const PixelView& /*image*/) {}
+    virtual void closePopup() {}
+    // The screen in this window's coordinates; empty when unknown.
+    virtual WindowArea screenArea() { return {}; }
 };
 
 constexpr int kIdlePeriodMs = 50;

@@ -24,6 +24,10 @@ public:
     bool isValid() const override;
     void takeKeyboardFocus() override;
     void releaseKeyboardFocus() override;
+    bool openPopup(const WindowArea& area) override;
+    void presentPopup(const PixelView& image) override;
+    void closePopup() override;
+    WindowArea screenArea() override;
 
 private:
     // After a request that waited for the server's answer on another thread

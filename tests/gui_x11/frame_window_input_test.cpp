@@ -1,9 +1,13 @@
-// A frame in a real X11 window inside a host-like parent: keys typed through
-// XTEST reach its views as a host user types them.
+// A frame in a real X11 window inside a host-like parent: keys typed and
+// clicks made through XTEST reach its views as a host user's do, and an
+// option menu opens its list in a window of its own.
+#include "gui/option_menu_popup.h"
 #include "gui/widgets.h"
 #include "window_fixture.h"
 
+#include <algorithm>
 #include <chrono>
+#include <cstdlib>
 #include <functional>
 #include <mutex>
 #include <string>
@@ -198,6 +202,146 @@ TEST_F(FrameWindowInput, KeysCarryShiftControlAndAltOnce) {
     ASSERT_TRUE(eventually([&] { return probe->keys.size() >= 3; }));
     locked([&] {
         for (size_t i = 0; i < 3; ++i) EXPECT_EQ(probe->keys[i].modifier, cases[i].modifier) << i;
+    });
+}
+
+// --- the option menu's pop-up ------------------------------------------------
+
+class HeardValues : public CControlListener {
+public:
+    void valueChanged(CControl* control) override { values.push_back(control->getValue()); }
+    std::vector<float> values;
+};
+
+class OptionMenuPopup : public FrameWindowInput {
+protected:
+    static constexpr int kEntries = 30;
+    static constexpr int kCurrent = 20;
+    static constexpr int kPerColumn = 16;
+    static constexpr int kItemHeight = 16;
+    static constexpr int kCheckColumn = 14;
+    // Near the editor's bottom edge: the list reaches far beyond it.
+    const CRect kMenuRect{207, 300, 217, 314};
+
+    void SetUp() override {
+        FrameWindowInput::SetUp();
+        if (IsSkipped()) return;
+        menu_ = add(new COptionMenu(kMenuRect, &heard_, 1012, nullptr, nullptr,
+                                    kPopupStyle | kCheckStyle | kNoTextStyle | kNoDrawStyle));
+        locked([&] {
+            menu_->setNbItemsPerColumn(kPerColumn);
+            for (int i = 0; i < kEntries; ++i)
+                menu_->addEntry(("program " + std::to_string(i)).c_str());
+            return menu_->setCurrent(kCurrent);
+        });
+    }
+
+    std::vector<xcb_window_t> topLevels() { return display_->childrenOf(display_->root()); }
+    // Clicks the menu and waits for the list's window, a new top-level one.
+    xcb_window_t openList() {
+        const auto before = topLevels();
+        clickAt(210, 305);
+        xcb_window_t list = XCB_NONE;
+        eventually([&] {
+            for (xcb_window_t window : topLevels())
+                if (std::find(before.begin(), before.end(), window) == before.end()) list = window;
+            return list != XCB_NONE;
+        });
+        return list;
+    }
+    bool listCloses(xcb_window_t list) {
+        return eventually([&] {
+            const auto windows = topLevels();
+            return std::find(windows.begin(), windows.end(), list) == windows.end();
+        });
+    }
+    // Entry `index` in the frame's coordinates, and in the list window's.
+    CRect entryRect(int index) {
+        return locked([&] {
+            return static_cast<COptionMenuPopup*>(frame_->getModalView())->itemRect(index);
+        });
+    }
+    CRect entryInList(int index) {
+        CRect rect = entryRect(index);
+        rect.offset(-kMenuRect.left, -kMenuRect.bottom);
+        return rect;
+    }
+    CPoint entryCentre(int index) {
+        const CRect item = entryRect(index);
+        return CPoint((item.left + item.right) / 2, (item.top + item.bottom) / 2);
+    }
+
+    COptionMenu* menu_ = nullptr;
+    HeardValues heard_;
+};
+
+TEST_F(OptionMenuPopup, TheListIsAWindowOfItsOwnInColumnsOfSixteen) {
+    const xcb_window_t list = openList();
+    ASSERT_NE(list, XCB_NONE);
+    xcb_connection_t* c = display_->connection();
+    auto* attributes =
+        xcb_get_window_attributes_reply(c, xcb_get_window_attributes(c, list), nullptr);
+    auto* geometry = xcb_get_geometry_reply(c, xcb_get_geometry(c, list), nullptr);
+    ASSERT_TRUE(attributes && geometry);
+    EXPECT_TRUE(attributes->override_redirect);
+    EXPECT_EQ(attributes->map_state, XCB_MAP_STATE_VIEWABLE);
+    // Under the menu at screen coordinates (the parent stands at the screen's
+    // origin), 16 rows high, beyond the editor's bottom edge.
+    EXPECT_EQ(geometry->x, kMenuRect.left);
+    EXPECT_EQ(geometry->y, kMenuRect.bottom);
+    EXPECT_EQ(geometry->height, kPerColumn * kItemHeight + 2);
+    EXPECT_GT(geometry->y + geometry->height, kEditorHeight);
+    const int width = geometry->width;
+    free(attributes);
+    free(geometry);
+
+    // Two columns: 16 entries and 14.
+    EXPECT_EQ(entryInList(15).left, entryInList(0).left);
+    EXPECT_EQ(entryInList(16).top, entryInList(0).top);
+    EXPECT_EQ(entryInList(16).left, entryInList(0).right);
+    EXPECT_EQ(entryInList(16).right + 1, width);
+    EXPECT_EQ(entryInList(kEntries - 1).top, entryInList(13).top);
+
+    // The check mark: in the check column of the current entry, and not in
+    // the next one's, which shows the plain box.
+    const auto checkColumn = [&](int index) {
+        const CRect item = entryInList(index);
+        return display_->readPixels(list, static_cast<int>(item.left),
+                                    static_cast<int>(item.top), kCheckColumn, kItemHeight);
+    };
+    ASSERT_TRUE(eventually([&] { return checkColumn(kCurrent) != checkColumn(kCurrent + 1); }));
+    const auto plain = checkColumn(kCurrent + 1);
+    EXPECT_TRUE(std::all_of(plain.begin(), plain.end(), [&](uint32_t p) { return p == plain[0]; }));
+}
+
+TEST_F(OptionMenuPopup, AChoiceClosesTheListAndSelectsTheEntry) {
+    const xcb_window_t list = openList();
+    ASSERT_NE(list, XCB_NONE);
+    const CPoint entry = entryCentre(5);
+    clickAt(static_cast<int>(entry.x), static_cast<int>(entry.y));
+    EXPECT_TRUE(listCloses(list));
+    EXPECT_TRUE(eventually([&] { return menu_->getCurrentIndex() == 5; }));
+    locked([&] {
+        ASSERT_EQ(heard_.values.size(), 1u);
+        EXPECT_EQ(heard_.values[0], 5.f);
+    });
+}
+
+TEST_F(OptionMenuPopup, AClickOutsideOrEscapeClosesTheListWithoutAChoice) {
+    xcb_window_t list = openList();
+    ASSERT_NE(list, XCB_NONE);
+    display_->movePointer(parent_, kParentWidth - 5, kParentHeight - 5);  // off the editor
+    display_->click(kLeft);
+    EXPECT_TRUE(listCloses(list));
+
+    list = openList();
+    ASSERT_NE(list, XCB_NONE);
+    tap(kEscapeKeysym);
+    EXPECT_TRUE(listCloses(list));
+    EXPECT_TRUE(eventually([&] { return frame_->getModalView() == nullptr; }));
+    locked([&] {
+        EXPECT_TRUE(heard_.values.empty());
+        EXPECT_EQ(menu_->getCurrentIndex(), kCurrent);
     });
 }
 

@@ -20,6 +20,7 @@ public:
     ~TestDisplay();  // releases whatever input it still holds down
 
     xcb_connection_t* connection() const { return connection_; }
+    xcb_window_t root() const { return screen_->root; }
     uint8_t depthOf(xcb_window_t window);
 
     // A mapped top-level window at (x, y) of the root, black.

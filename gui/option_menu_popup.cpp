@@ -37,7 +37,7 @@ void COptionMenuPopup::attached(CFrame* frame) {
 void COptionMenuPopup::layOut() {
     const int32_t count = menu_->getNbEntries();
     const int32_t perColumn = menu_->getNbItemsPerColumn() > 0 ? menu_->getNbItemsPerColumn() : count;
-    // Columns grow rather than let the list leave the frame.
+    // Columns grow rather than let the list leave its bounds.
     const auto fitting = static_cast<int32_t>((bounds_.height() - 2 * kBorder) / kItemHeight);
     rows_ = std::max(1, std::min({count, perColumn, fitting}));
     const int32_t columns = std::max(1, (count + rows_ - 1) / rows_);

@@ -22,6 +22,9 @@ public:
     CLASS_METHODS(CClickButton, CControl)
 
 private:
+    // The state 0..N-1 that `v` stands for: the integer part of v x (N-1).
+    int stateOf(float v) const;
+
     SharedPointer<CBitmap> stateBitmap;
     int stateCount;
 };

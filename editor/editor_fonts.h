@@ -1,9 +1,8 @@
-// The fonts one editor draws with. The standard fonts (kNormalFontSmall and
-// the others) are single objects of the whole process whose reference counts
-// are plain integers, while every open editor draws on its own window thread
-// under its own lock; two editors drawing with one standard font would count
-// it from two threads at once. Each editor therefore draws with copies of its
-// own, made on first use while it is open and dropped when it closes.
+// The fonts one editor draws with: copies of the standard fonts, made on
+// first use while it is open and dropped when it closes. The standard fonts
+// (kNormalFontSmall and the others) are shared by every editor's thread and
+// so are never counted and never changed (see gui/font.h); a copy belongs to
+// this editor alone, which may set its size or style for its own face.
 #pragma once
 
 #include <utility>

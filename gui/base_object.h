@@ -2,6 +2,11 @@
 // remember() adds a reference, forget() drops one and deletes the object with
 // the last. A container that is handed an object takes over the caller's
 // reference. isTypeOf and newCopy give a name test and a copy by class.
+//
+// The count is a plain integer, so one object is counted on one thread at a
+// time. Objects of the whole process that every editor shares from its own
+// thread (the standard fonts) are made uncounted instead: remember and forget
+// leave them alone, and they live as long as the library.
 #pragma once
 
 #include <cstdint>
@@ -15,9 +20,11 @@ public:
     CBaseObject& operator=(const CBaseObject&) { return *this; }
     virtual ~CBaseObject() = default;
 
-    void remember() { ++nbReference_; }
+    void remember() {
+        if (counted_) ++nbReference_;
+    }
     void forget() {
-        if (nbReference_ > 0 && --nbReference_ == 0) delete this;
+        if (counted_ && nbReference_ > 0 && --nbReference_ == 0) delete this;
     }
     int32_t getNbReference() const { return nbReference_; }
 
@@ -25,8 +32,14 @@ public:
     // A new object equal to this one, or null for classes that cannot be copied.
     virtual CBaseObject* newCopy() const { return nullptr; }
 
+protected:
+    struct Uncounted {};
+    // For objects of static lifetime only.
+    explicit CBaseObject(Uncounted) : counted_(false) {}
+
 private:
     int32_t nbReference_ = 1;
+    bool counted_ = true;  // set at construction, never changed
 };
 
 // Declares isTypeOf and newCopy for a class `name` derived from `parent`;

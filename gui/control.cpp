@@ -33,13 +33,20 @@ void CControl::valueChanged() {
 }
 
 void CControl::beginEdit() {
+    ++openGestures_;
     if (listener) listener->controlBeginEdit(this);
     if (getFrame()) getFrame()->beginEdit(tag);
 }
 
 void CControl::endEdit() {
+    if (openGestures_ > 0) --openGestures_;
     if (getFrame()) getFrame()->endEdit(tag);
     if (listener) listener->controlEndEdit(this);
+}
+
+CMouseEventResult CControl::onMouseCancel() {
+    while (openGestures_ > 0) endEdit();
+    return kMouseEventHandled;
 }
 
 void CControl::setDirty(bool dirty) {
@@ -53,9 +60,9 @@ void CControl::setDirty(bool dirty) {
 bool CControl::isDirty() const { return oldValue != value || CView::isDirty(); }
 
 bool CControl::checkDefaultValue(const CButtonState& buttons) {
-    if (!buttons.isLeftButton()) return false;
-    const bool ctrlClick = buttons.getModifierState() == kControl && !buttons.isDoubleClick();
-    if (!ctrlClick && !buttons.isDoubleClick()) return false;
+    // A double click is no reset: a quick second click on a control must not
+    // throw away the value the first one set.
+    if (!buttons.isLeftButton() || buttons.getModifierState() != kControl) return false;
     beginEdit();
     if (value != defaultValue) {
         value = defaultValue;

@@ -56,6 +56,9 @@ public:
     virtual void valueChanged();
     virtual void beginEdit();
     virtual void endEdit();
+    // Ends every gesture that has begun, so that the host is never left
+    // waiting for the end of one.
+    CMouseEventResult onMouseCancel() override;
 
     // A control is also dirty while its value differs from the value it last drew.
     void setDirty(bool dirty = true) override;
@@ -64,8 +67,8 @@ public:
     CLASS_METHODS(CControl, CView)
 
 protected:
-    // A left click with exactly the Ctrl modifier, or a left double click,
-    // sets the default value as one whole gesture; true when it did.
+    // A left click with exactly the Ctrl modifier (double or not) sets the
+    // default value as one whole gesture; true when it did.
     bool checkDefaultValue(const CButtonState& buttons);
     // `v` as 0..1 of the range, limited to it.
     float normalized(float v) const;
@@ -78,4 +81,7 @@ protected:
     float vmax = 1.f;
     float defaultValue = 0.5f;
     float wheelInc = 0.1f;
+
+private:
+    int32_t openGestures_ = 0;
 };

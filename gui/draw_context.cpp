@@ -57,9 +57,20 @@ void CDrawContext::setFont(CFontRef font, CCoord size, int32_t style) {
     fontStyle_ = style;
 }
 
+CRect CDrawContext::imageRect() const {
+    return CRect(-offset_.x, -offset_.y, width_ - offset_.x, height_ - offset_.y);
+}
+
+void CDrawContext::setOffset(const CPoint& offset) {
+    offset_ = offset;
+    cairo_identity_matrix(cr_);
+    cairo_translate(cr_, offset.x, offset.y);
+    resetClipRect();
+}
+
 void CDrawContext::setClipRect(const CRect& clip) {
     clip_ = clip;
-    clip_.bound(CRect(0, 0, width_, height_));
+    clip_.bound(imageRect());
     cairo_reset_clip(cr_);
     cairo_rectangle(cr_, clip_.left, clip_.top, clip_.width(), clip_.height());
     cairo_clip(cr_);
@@ -70,7 +81,7 @@ CRect& CDrawContext::getClipRect(CRect& clip) const {
     return clip;
 }
 
-void CDrawContext::resetClipRect() { setClipRect(CRect(0, 0, width_, height_)); }
+void CDrawContext::resetClipRect() { setClipRect(imageRect()); }
 
 void CDrawContext::setSourceColor(const CColor& c) {
     cairo_set_source_rgba(cr_, c.red * kChannelScale, c.green * kChannelScale,
@@ -116,6 +127,8 @@ void CDrawContext::drawRect(const CRect& rect, CDrawStyle style) {
 
 void CDrawContext::blendPixel(int x, int y, uint32_t premultipliedArgb) {
     if (!clip_.pointInside(CPoint(x, y))) return;
+    x += static_cast<int>(offset_.x);
+    y += static_cast<int>(offset_.y);
     cairo_surface_flush(surface_);
     auto* row = reinterpret_cast<uint32_t*>(cairo_image_surface_get_data(surface_) +
                                             y * cairo_image_surface_get_stride(surface_));

@@ -1,6 +1,7 @@
 // Drawing onto an ARGB32 image: rectangles, lines, single pixels, text and
 // bitmaps, all limited to the clip rectangle. Coordinates are pixels of the
-// image; a pixel (x, y) covers x..x+1, y..y+1.
+// image moved by the offset (none at first); a pixel (x, y) covers x..x+1,
+// y..y+1.
 #pragma once
 
 #include <cairo.h>
@@ -41,6 +42,12 @@ public:
     void setDrawMode(CDrawMode mode) { drawMode_ = mode; }
     CDrawMode getDrawMode() const { return drawMode_; }
 
+    // Where the coordinates (0, 0) lie on the image: a view drawn with the
+    // offset -(x, y) lands with its point (x, y) at the image's origin.
+    // Resets the clip to the whole image.
+    void setOffset(const CPoint& offset);
+    CPoint getOffset() const { return offset_; }
+
     // The clip rectangle is always inside the image.
     void setClipRect(const CRect& clip);
     CRect& getClipRect(CRect& clip) const;
@@ -79,12 +86,15 @@ private:
     void applyShapeAntialias();
     void selectFont();
     void blendPixel(int x, int y, uint32_t premultipliedArgb);
+    // The whole image in drawing coordinates.
+    CRect imageRect() const;
 
     cairo_surface_t* surface_;
     cairo_t* cr_;
     CCoord width_;
     CCoord height_;
     CRect clip_;
+    CPoint offset_;
     CCoord lineWidth_ = 1;
     CColor frameColor_ = kBlackCColor;
     CColor fillColor_ = kWhiteCColor;

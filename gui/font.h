@@ -18,13 +18,29 @@ enum CTxtFace : int32_t {
 class CFontDesc : public CBaseObject {
 public:
     CFontDesc(const char* name = "Arial", CCoord size = 12, int32_t style = kNormalFace);
+    // A copy is an ordinary font of its own, counted and free to change,
+    // also when made from a shared one.
+    CFontDesc(const CFontDesc& other);
+    CFontDesc& operator=(const CFontDesc&) = delete;
+
+    // A font of static lifetime that every editor shares from its own thread:
+    // never counted (see CBaseObject) and immutable (the setters leave it alone).
+    struct Shared {};
+    CFontDesc(Shared, const char* name, CCoord size);
+    bool isShared() const { return shared_; }
 
     const char* getName() const { return name_.c_str(); }
     CCoord getSize() const { return size_; }
     int32_t getStyle() const { return style_; }
-    void setName(const char* name) { name_ = name ? name : ""; }
-    void setSize(CCoord size) { size_ = size; }
-    void setStyle(int32_t style) { style_ = style; }
+    void setName(const char* name) {
+        if (!shared_) name_ = name ? name : "";
+    }
+    void setSize(CCoord size) {
+        if (!shared_) size_ = size;
+    }
+    void setStyle(int32_t style) {
+        if (!shared_) style_ = style;
+    }
 
     CLASS_METHODS(CFontDesc, CBaseObject)
 
@@ -32,11 +48,13 @@ private:
     std::string name_;
     CCoord size_;
     int32_t style_;
+    bool shared_ = false;
 };
 
 using CFontRef = CFontDesc*;
 
-// The standard fonts; they live as long as the library.
+// The standard fonts: shared, so never counted and never changed; they live
+// as long as the library.
 extern const CFontRef kSystemFont;           // Arial 12
 extern const CFontRef kNormalFontVeryBig;    // Arial 18
 extern const CFontRef kNormalFontBig;        // Arial 14

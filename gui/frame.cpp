@@ -23,6 +23,7 @@ CFrame::CFrame(const CRect& rect, void* systemWindow, VSTGUIEditorInterface* edi
 }
 
 CFrame::~CFrame() {
+    closePopupWindow();
     window_.reset();
     removeAll(true);
     if (backContext_) backContext_->forget();
@@ -45,9 +46,10 @@ bool CFrame::hasWindow() const { return window_->isOpen(); }
 
 void CFrame::close() {
     window_->close();
+    closePopupWindow();
     modal_ = nullptr;
     focus_ = nullptr;
-    mouseDownView_ = nullptr;
+    cancelMouseGesture();
     hoverView_ = nullptr;
     removeAll(true);
     forget();
@@ -97,8 +99,11 @@ CView* CFrame::getViewAt(const CPoint& where) const {
 
 void CFrame::forgetReferencesTo(const CView* view) {
     if (modal_.get() == view) modal_ = nullptr;
-    if (focus_.get() == view) focus_ = nullptr;
-    if (mouseDownView_.get() == view) mouseDownView_ = nullptr;
+    if (focus_.get() == view) {
+        focus_ = nullptr;
+        syncKeyboardFocus();
+    }
+    if (mouseDownView_.get() == view) cancelMouseGesture();
     if (hoverView_.get() == view) hoverView_ = nullptr;
 }
 
@@ -106,8 +111,9 @@ CFrame::ViewList CFrame::snapshot() const { return ViewList(views_.begin(), view
 
 bool CFrame::setModalView(CView* view) {
     if (view && (modal_ || view->isAttached())) return false;
+    closePopupWindow();
     if (CView* old = modal_.get()) removeView(old, false);
-    mouseDownView_ = nullptr;
+    cancelMouseGesture();
     if (hoverView_ && hoverView_.get() != view) {
         SharedPointer<CView> left = hoverView_;
         hoverView_ = nullptr;
@@ -119,12 +125,73 @@ bool CFrame::setModalView(CView* view) {
     return addView(view);
 }
 
+CRect CFrame::getPopupBounds() {
+    const gui::WindowArea screen = window_->screenArea();
+    if (screen.isEmpty()) return size;
+    return CRect(screen.x, screen.y, screen.x + screen.width, screen.y + screen.height);
+}
+
+bool CFrame::showModalViewInPopup(const CRect& area) {
+    if (!modal_ || isModalViewInPopup() || area.isEmpty()) return false;
+    const auto width = static_cast<int>(area.width());
+    const auto height = static_cast<int>(area.height());
+    cairo_surface_t* surface = gui::createImageSurface(width, height);
+    if (!surface) return false;
+    if (!window_->openPopup({static_cast<int>(area.left), static_cast<int>(area.top), width,
+                             height})) {
+        cairo_surface_destroy(surface);
+        return false;
+    }
+    popupContext_ = new CDrawContext(surface);
+    cairo_surface_destroy(surface);  // the context holds its own reference
+    popupContext_->setOffset(CPoint(-area.left, -area.top));
+    popupArea_ = area;
+    popupInvalid_ = true;
+    // The frame stops drawing the view: what it showed there goes.
+    invalidRect(modal_->getViewSize());
+    return true;
+}
+
+void CFrame::closePopupWindow() {
+    if (!popupContext_) return;
+    window_->closePopup();
+    popupContext_->forget();
+    popupContext_ = nullptr;
+    popupInvalid_ = false;
+    popupPresent_ = false;
+}
+
+gui::PixelView CFrame::getPopupBuffer() const {
+    return popupContext_ ? popupContext_->getPixels() : gui::PixelView{nullptr, 0, 0, 0};
+}
+
+bool CFrame::takePopupPresent() { return std::exchange(popupPresent_, false); }
+
+void CFrame::redrawPopup() {
+    if (!popupInvalid_ || !popupContext_ || !modal_) return;
+    popupInvalid_ = false;
+    popupContext_->setClipRect(popupArea_);
+    modal_->drawRect(popupContext_, popupArea_);
+    popupPresent_ = true;
+}
+
 void CFrame::setFocusView(CView* view) {
     if (focus_.get() == view) return;
     SharedPointer<CView> old = focus_;
     focus_ = view;
     if (old) old->looseFocus();
     if (view) view->takeFocus();
+    syncKeyboardFocus();
+}
+
+void CFrame::cancelMouseGesture() {
+    SharedPointer<CView> view = mouseDownView_;
+    mouseDownView_ = nullptr;
+    if (view) view->onMouseCancel();
+}
+
+void CFrame::syncKeyboardFocus() {
+    if (window_) window_->syncKeyboardFocus();  // none once the frame is being destroyed
 }
 
 void CFrame::beginEdit(int32_t index) {
@@ -158,9 +225,15 @@ void CFrame::redrawInvalid() {
         drawRect(context, rect);
         presentRect_.unite(rect);
     }
+    redrawPopup();
 }
 
 void CFrame::invalidRect(const CRect& rect) {
+    if (popupContext_) {
+        CRect onPopup = rect;
+        onPopup.bound(popupArea_);
+        if (!onPopup.isEmpty()) popupInvalid_ = true;
+    }
     CRect inside = rect;
     inside.bound(size);
     invalid_.add(inside);
@@ -191,7 +264,7 @@ void CFrame::drawRect(CDrawContext* context, const CRect& updateRect) {
     if (getBackground()) getBackground()->draw(context, size);
 
     for (const SharedPointer<CView>& view : snapshot()) {
-        if (!view->isVisible()) continue;
+        if (!view->isVisible() || (popupContext_ && view.get() == modal_.get())) continue;
         CRect viewArea = view->getViewSize();
         viewArea.bound(area);
         if (viewArea.isEmpty()) continue;
@@ -248,7 +321,9 @@ void CFrame::updateHover(CPoint where, const CButtonState& buttons) {
 
 CMouseEventResult CFrame::onMouseDown(CPoint& where, const CButtonState& buttons) {
     mouseLocation_ = where;
-    mouseDownView_ = nullptr;
+    // A press of another button while one is held: the held one's gesture
+    // ends here, as its release will go nowhere.
+    cancelMouseGesture();
     if (focus_ && !focus_->hitTest(where)) setFocusView(nullptr);
 
     ViewList candidates;

@@ -52,6 +52,21 @@ public:
     // added as a child; clearing it removes it without releasing it.
     bool setModalView(CView* view);
     CView* getModalView() const { return modal_.get(); }
+    // Pop-ups. Where one may show, in frame coordinates: the screen when the
+    // frame's window can open pop-ups, else the frame itself.
+    CRect getPopupBounds();
+    // Shows the modal view in a pop-up window of its own over `area` (frame
+    // coordinates, which may reach beyond the frame), above everything, so
+    // that the frame's small window does not cut it. It keeps all the mouse
+    // and the keys, and its window closes with it. False without a window
+    // that can open one: the modal view then stays drawn inside the frame.
+    bool showModalViewInPopup(const CRect& area);
+    bool isModalViewInPopup() const { return popupContext_ != nullptr; }
+    // The pop-up's image, and whether it was redrawn since the last call.
+    gui::PixelView getPopupBuffer() const;
+    bool takePopupPresent();
+    // The focus view gets the keys; while there is one, the frame's window
+    // holds the keyboard focus.
     void setFocusView(CView* view);
     CView* getFocusView() const { return focus_.get(); }
 
@@ -97,6 +112,11 @@ private:
     CView* mouseTarget(const CPoint& where) const;
     void updateHover(CPoint where, const CButtonState& buttons);
     void forgetReferencesTo(const CView* view);
+    void syncKeyboardFocus();
+    // The view that captured the mouse lets go of it without a release.
+    void cancelMouseGesture();
+    void closePopupWindow();
+    void redrawPopup();
     CDrawContext* backContext();
 
     VSTGUIEditorInterface* editor_;
@@ -110,6 +130,10 @@ private:
     UpdateRegion invalid_;
     CRect presentRect_;
     CDrawContext* backContext_ = nullptr;
+    CRect popupArea_;
+    CDrawContext* popupContext_ = nullptr;  // only while the modal view is in a pop-up
+    bool popupInvalid_ = false;
+    bool popupPresent_ = false;
     bool inIdle_ = false;
     std::unique_ptr<FrameWindowLink> window_;
 };

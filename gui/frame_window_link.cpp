@@ -11,16 +11,6 @@ namespace {
 
 constexpr std::chrono::milliseconds kLockRetry{1};
 
-// The modifier bits of the window match the key modifiers of VstKeyCode.
-unsigned char keyModifiers(uint32_t modifiers) {
-    constexpr unsigned char kShiftKey = 1, kAlternateKey = 2, kCommandKey = 4;
-    unsigned char result = 0;
-    if (modifiers & gui::kShiftBit) result |= kShiftKey;
-    if (modifiers & gui::kAltBit) result |= kAlternateKey;
-    if (modifiers & gui::kControlBit) result |= kCommandKey;
-    return result;
-}
-
 }  // namespace
 
 bool FrameWindowLink::open(void* parent, int width, int height) {
@@ -31,7 +21,9 @@ bool FrameWindowLink::open(void* parent, int width, int height) {
 void FrameWindowLink::attach(std::unique_ptr<gui::PlatformWindow> window) {
     close();
     closing_ = false;
+    focusHeld_ = false;
     window_ = std::move(window);
+    if (window_) syncKeyboardFocus();
     if (window_) frame_.invalid();
 }
 
@@ -44,8 +36,9 @@ void FrameWindowLink::close() {
         std::unique_lock<std::recursive_mutex> lock;
         if (mutex) lock = std::unique_lock<std::recursive_mutex>(*mutex);
         window = std::move(window_);
+        focusHeld_ = false;
     }
-    window.reset();  // joins the window's thread
+    window.reset();  // gives back the keyboard focus and joins the window's thread
 }
 
 template <class Action>
@@ -60,13 +53,29 @@ bool FrameWindowLink::guarded(Action&& action) {
         }
     }
     if (closing_) return false;
+    inEvent_ = true;
     action();
+    inEvent_ = false;
+    syncKeyboardFocus();
     frame_.redrawInvalid();
     present();
     return true;
 }
 
+bool FrameWindowLink::openPopup(const gui::WindowArea& area) {
+    return window_ && window_->openPopup(area);
+}
+
+void FrameWindowLink::closePopup() {
+    if (window_) window_->closePopup();
+}
+
+gui::WindowArea FrameWindowLink::screenArea() {
+    return window_ ? window_->screenArea() : gui::WindowArea{};
+}
+
 void FrameWindowLink::present() {
+    if (frame_.takePopupPresent() && window_) window_->presentPopup(frame_.getPopupBuffer());
     const CRect changed = frame_.takePresentRect();
     if (!window_ || changed.isEmpty()) return;
     const int left = static_cast<int>(std::floor(changed.left));
@@ -112,7 +121,8 @@ bool FrameWindowLink::onKey(int32_t character, uint32_t virtualKey, uint32_t mod
                             bool down) {
     bool handled = false;
     guarded([&] {
-        VstKeyCode key{character, static_cast<unsigned char>(virtualKey), keyModifiers(modifiers)};
+        VstKeyCode key{character, static_cast<unsigned char>(virtualKey),
+                       static_cast<unsigned char>(modifiers)};
         handled = (down ? frame_.onKeyDown(key) : frame_.onKeyUp(key)) == 1;
     });
     return handled;
@@ -120,6 +130,23 @@ bool FrameWindowLink::onKey(int32_t character, uint32_t virtualKey, uint32_t mod
 
 void FrameWindowLink::onExposed(int x, int y, int width, int height) {
     guarded([&] { frame_.invalidRect(CRect(x, y, x + width, y + height)); });
+}
+
+void FrameWindowLink::onKeyboardFocusLost() {
+    guarded([&] {
+        focusHeld_ = false;
+        frame_.setFocusView(nullptr);
+    });
+}
+
+void FrameWindowLink::syncKeyboardFocus() {
+    const bool wanted = frame_.getFocusView() != nullptr;
+    if (inEvent_ || !window_ || wanted == focusHeld_) return;
+    focusHeld_ = wanted;
+    if (wanted)
+        window_->takeKeyboardFocus();
+    else
+        window_->releaseKeyboardFocus();
 }
 
 void FrameWindowLink::onIdle() {

@@ -3,6 +3,8 @@
 // back buffer is presented. Every call from the window's thread takes the
 // editor's GUI lock first; once the link is closing, calls that are still
 // waiting for the lock give up, so closing never waits on a blocked window.
+// While the frame has a focus view (a text field that edits), the window
+// holds the keyboard focus.
 #pragma once
 
 #include <atomic>
@@ -33,6 +35,17 @@ public:
     bool onKey(int32_t character, uint32_t virtualKey, uint32_t modifiers, bool down) override;
     void onExposed(int x, int y, int width, int height) override;
     void onIdle() override;
+    void onKeyboardFocusLost() override;
+
+    // Takes or gives back the window's keyboard focus as the frame's focus
+    // view came or went. During a window event it waits for the event's end,
+    // so that a click from one field into another keeps the focus throughout.
+    void syncKeyboardFocus();
+
+    // The window's pop-up and the screen, see gui::PlatformWindow.
+    bool openPopup(const gui::WindowArea& area);
+    void closePopup();
+    gui::WindowArea screenArea();
 
 private:
     // Runs `action` under the GUI lock, then redraws what became invalid and
@@ -44,4 +57,7 @@ private:
     CFrame& frame_;
     std::unique_ptr<gui::PlatformWindow> window_;
     std::atomic<bool> closing_{false};
+    // Under the GUI lock, as the frame is.
+    bool inEvent_ = false;
+    bool focusHeld_ = false;
 };

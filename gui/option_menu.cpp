@@ -94,6 +94,8 @@ CMouseEventResult COptionMenu::onMouseDown(CPoint& /*where*/, const CButtonState
         popup->forget();
         return kMouseDownEventHandledButDontNeedMovedOrUpEvents;
     }
+    // Above everything where the window allows, else inside the frame.
+    frame->showModalViewInPopup(popup->getBox());
     popupOpen = true;
     invalid();
     return kMouseDownEventHandledButDontNeedMovedOrUpEvents;

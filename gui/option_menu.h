@@ -1,7 +1,8 @@
 // A pop-up menu: shows the current entry's title like a CParamDisplay
 // (kNoTextStyle hides it, kNoDrawStyle draws nothing at all, leaving an
-// invisible click area). A click opens the entries in a pop-up drawn into the
-// frame as its modal view, in columns of at most getNbItemsPerColumn entries,
+// invisible click area). A click opens the entries in a pop-up, the frame's
+// modal view, shown in a window of its own above everything where the
+// frame's window allows, in columns of at most getNbItemsPerColumn entries,
 // with a check mark on the current entry under kCheckStyle. Choosing an entry
 // makes it current, sets the value to its index and tells the listener.
 #pragma once

@@ -29,15 +29,16 @@ COptionMenuPopup::COptionMenuPopup(COptionMenu* menu) : CView(CRect()), menu_(me
 
 void COptionMenuPopup::attached(CFrame* frame) {
     CView::attached(frame);
-    size = frame->getViewSize();
+    bounds_ = frame->getPopupBounds();
     layOut();
+    size = box_;
 }
 
 void COptionMenuPopup::layOut() {
     const int32_t count = menu_->getNbEntries();
     const int32_t perColumn = menu_->getNbItemsPerColumn() > 0 ? menu_->getNbItemsPerColumn() : count;
-    // Columns grow rather than let the list leave the frame.
-    const auto fitting = static_cast<int32_t>((size.height() - 2 * kBorder) / kItemHeight);
+    // Columns grow rather than let the list leave its bounds.
+    const auto fitting = static_cast<int32_t>((bounds_.height() - 2 * kBorder) / kItemHeight);
     rows_ = std::max(1, std::min({count, perColumn, fitting}));
     const int32_t columns = std::max(1, (count + rows_ - 1) / rows_);
 
@@ -55,9 +56,9 @@ void COptionMenuPopup::layOut() {
     const CRect& anchor = menu_->getViewSize();
     CCoord left = anchor.left;
     CCoord top = anchor.bottom;
-    if (top + height > size.bottom) top = anchor.top - height;
-    if (top < size.top) top = std::max(size.top, size.bottom - height);
-    if (left + width > size.right) left = std::max(size.left, size.right - width);
+    if (top + height > bounds_.bottom) top = anchor.top - height;
+    if (top < bounds_.top) top = std::max(bounds_.top, bounds_.bottom - height);
+    if (left + width > bounds_.right) left = std::max(bounds_.left, bounds_.right - width);
     box_ = CRect(left, top, left + width, top + height);
 }
 

@@ -1,8 +1,9 @@
-// The open list of an option menu: a modal view over the whole frame that
-// draws the entries in a box next to the menu (moved to stay inside the
-// frame), highlights the entry under the pointer, and closes on a click:
-// on a selectable entry it reports that entry, elsewhere nothing. Escape
-// closes it too.
+// The open list of an option menu: the frame's modal view, a box of the
+// entries next to the menu (moved to stay on the screen, or inside the frame
+// when the frame has no window that can show pop-ups), in columns of the
+// menu's items per column. It highlights the entry under the pointer and
+// closes on a click: on a selectable entry it reports that entry, anywhere
+// else nothing. Escape closes it too.
 #pragma once
 
 #include "gui/option_menu.h"
@@ -13,6 +14,8 @@ public:
     explicit COptionMenuPopup(COptionMenu* menu);
 
     void attached(CFrame* frame) override;
+    // Every click is the pop-up's: one outside the box closes it.
+    bool hitTest(const CPoint& /*where*/) const override { return true; }
     void draw(CDrawContext* context) override;
     CMouseEventResult onMouseDown(CPoint& where, const CButtonState& buttons) override;
     CMouseEventResult onMouseMoved(CPoint& where, const CButtonState& buttons) override;
@@ -31,6 +34,7 @@ private:
     void drawItem(CDrawContext* context, int32_t index);
 
     SharedPointer<COptionMenu> menu_;
+    CRect bounds_;  // where the box may lie
     CRect box_;
     CCoord columnWidth_ = 0;
     int32_t rows_ = 1;

@@ -31,6 +31,16 @@ struct PixelView {
     int stridePixels;
 };
 
+// A rectangle of pixels in a window's coordinates.
+struct WindowArea {
+    int x = 0;
+    int y = 0;
+    int width = 0;
+    int height = 0;
+
+    bool isEmpty() const { return width <= 0 || height <= 0; }
+};
+
 class PlatformWindowListener {
 public:
     virtual ~PlatformWindowListener() = default;
@@ -40,12 +50,16 @@ public:
     virtual void onMouseMoved(double x, double y, uint32_t buttons) = 0;
     virtual void onMouseExited() = 0;
     virtual void onWheel(double x, double y, float distance, uint32_t buttons) = 0;
+    // A key as the three fields of a VstKeyCode: the character, the virtual
+    // key and the modifier bits, all numbered as the plug-in interface does.
     virtual bool onKey(int32_t character, uint32_t virtualKey, uint32_t modifiers,
                        bool down) = 0;
     // The window needs the area (x, y, w, h) shown again (expose).
     virtual void onExposed(int x, int y, int width, int height) = 0;
     // Every idle period while the window is open.
     virtual void onIdle() = 0;
+    // Another window took the keyboard focus this window had taken.
+    virtual void onKeyboardFocusLost() {}
 };
 
 class PlatformWindow {
@@ -54,6 +68,23 @@ public:
     // Shows `image` at the window's origin; the (x, y, w, h) area changed.
     virtual void present(const PixelView& image, int x, int y, int width, int height) = 0;
     virtual bool isValid() const = 0;
+    // The keys come to this window wherever the pointer is, until released
+    // (or until another window takes them, see onKeyboardFocusLost). The
+    // window gives the focus back to the window that had it. From any thread.
+    virtual void takeKeyboardFocus() {}
+    virtual void releaseKeyboardFocus() {}
+
+    // A pop-up: one window at a time, above every other, covering `area` of
+    // this window's coordinates, which may reach beyond this window and its
+    // parent. While it is open it takes all pointer and keyboard input, which
+    // reaches this window's listener in this window's coordinates (a click
+    // outside the pop-up too). False when none can be opened. From any thread.
+    virtual bool openPopup(const WindowArea& /*area*/) { return false; }
+    // Shows `image` (the pop-up's size) in the pop-up.
+    virtual void presentPopup(const PixelView& /*image*/) {}
+    virtual void closePopup() {}
+    // The screen in this window's coordinates; empty when unknown.
+    virtual WindowArea screenArea() { return {}; }
 };
 
 constexpr int kIdlePeriodMs = 50;

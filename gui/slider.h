@@ -2,8 +2,9 @@
 // top) edge travels from iMinPos to iMaxPos in frame pixels, shifted by the
 // handle offset. Styles kLeft/kTop put the minimum at the left/top end,
 // kRight/kBottom at the right/bottom end. A left click moves the handle's
-// centre to the pointer and dragging follows it; Ctrl-click or a double
-// click sets the default value.
+// centre to the pointer and dragging follows it; Ctrl-click sets the default
+// value. With Shift held a drag moves the handle from where it stands and,
+// like the wheel, ten times finer than the pointer.
 #pragma once
 
 #include "gui/control.h"
@@ -39,6 +40,11 @@ protected:
     // The minimum lies at the right or bottom end.
     bool isInverse() const { return (style & (kRight | kBottom)) != 0; }
     CCoord handleLength() const;
+    CCoord alongOf(const CPoint& where) const;
+    // The value as 0..1 of the travel from its left or top end.
+    float travelPosition() const;
+    // The drag goes on from `along` and the handle's present place.
+    void anchorDrag(CCoord along, bool fine);
 
     SharedPointer<CBitmap> handle;
     CPoint offsetHandle;
@@ -46,7 +52,13 @@ protected:
     CCoord minPos;
     CCoord rangeHandle;
     int32_t style;
-    CCoord dragDelta = 0;
+    // The drag: the pointer's place along the travel and the travel
+    // position that belong together, the pointer's last place, and whether
+    // the drag runs fine.
+    CCoord dragAnchorAlong = 0;
+    CCoord dragLastAlong = 0;
+    double dragAnchorPosition = 0;
+    bool dragFine = false;
 };
 
 class CHorizontalSlider : public CSlider {

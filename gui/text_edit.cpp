@@ -11,6 +11,32 @@ constexpr CCoord kCaretInset = 2;
 constexpr int32_t kFirstPrintable = 0x20;
 constexpr int32_t kDeleteCharacter = 0x7f;
 constexpr int32_t kLastCodePoint = 0x10ffff;
+constexpr int32_t kFirstSurrogate = 0xd800;
+constexpr int32_t kLastSurrogate = 0xdfff;
+
+bool isPrintable(int32_t c) {
+    return c >= kFirstPrintable && c != kDeleteCharacter && c <= kLastCodePoint &&
+           (c < kFirstSurrogate || c > kLastSurrogate);
+}
+
+// The character a key types. Keys with a virtual key of their own (space,
+// the keypad, equals) type a character too; hosts that forward keys may send
+// such a key with its virtual key alone.
+int32_t typedCharacter(const VstKeyCode& key) {
+    if (isPrintable(key.character)) return key.character;
+    if (key.virt >= kVirtualKeyNumpad0 && key.virt <= kVirtualKeyNumpad9)
+        return '0' + (key.virt - kVirtualKeyNumpad0);
+    switch (key.virt) {
+        case kVirtualKeySpace: return ' ';
+        case kVirtualKeyMultiply: return '*';
+        case kVirtualKeyAdd: return '+';
+        case kVirtualKeySubtract: return '-';
+        case kVirtualKeyDecimal: return '.';
+        case kVirtualKeyDivide: return '/';
+        case kVirtualKeyEquals: return '=';
+        default: return 0;
+    }
+}
 
 bool isContinuationByte(char c) { return (static_cast<unsigned char>(c) & 0xc0) == 0x80; }
 
@@ -156,13 +182,12 @@ int32_t CTextEdit::onKeyDown(VstKeyCode& keyCode) {
         case kVirtualKeyRight: cursor = nextCharacter(editText, cursor); break;
         case kVirtualKeyHome: cursor = 0; break;
         case kVirtualKeyEnd: cursor = editText.size(); break;
-        case 0:
-            if (keyCode.character < kFirstPrintable || keyCode.character == kDeleteCharacter ||
-                keyCode.character > kLastCodePoint)
-                return -1;
-            insertCharacter(keyCode.character);
+        default: {
+            const int32_t character = typedCharacter(keyCode);
+            if (character == 0) return -1;
+            insertCharacter(character);
             break;
-        default: return -1;
+        }
     }
     invalid();
     return 1;

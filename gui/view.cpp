@@ -25,6 +25,7 @@ CMouseEventResult CView::onMouseMoved(CPoint&, const CButtonState&) { return kMo
 CMouseEventResult CView::onMouseEntered(CPoint&, const CButtonState&) { return kMouseEventNotHandled; }
 CMouseEventResult CView::onMouseExited(CPoint&, const CButtonState&) { return kMouseEventNotHandled; }
 bool CView::onWheel(const CPoint&, const float&, const CButtonState&) { return false; }
+CMouseEventResult CView::onMouseCancel() { return kMouseEventNotHandled; }
 int32_t CView::onKeyDown(VstKeyCode&) { return -1; }
 int32_t CView::onKeyUp(VstKeyCode&) { return -1; }
 

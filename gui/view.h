@@ -31,6 +31,9 @@ public:
     virtual CMouseEventResult onMouseEntered(CPoint& where, const CButtonState& buttons);
     virtual CMouseEventResult onMouseExited(CPoint& where, const CButtonState& buttons);
     virtual bool onWheel(const CPoint& where, const float& distance, const CButtonState& buttons);
+    // The view that captured the mouse gets no release (the frame closes, a
+    // modal view or another press comes first): it ends what the press began.
+    virtual CMouseEventResult onMouseCancel();
     virtual bool hitTest(const CPoint& where) const { return size.pointInside(where); }
 
     // Keyboard: 1 when handled, -1 when not.

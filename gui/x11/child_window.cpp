@@ -6,10 +6,14 @@
 namespace gui::x11 {
 namespace {
 
+constexpr uint32_t kPopupEventMask =
+    XCB_EVENT_MASK_EXPOSURE | XCB_EVENT_MASK_BUTTON_PRESS | XCB_EVENT_MASK_BUTTON_RELEASE |
+    XCB_EVENT_MASK_POINTER_MOTION | XCB_EVENT_MASK_KEY_PRESS | XCB_EVENT_MASK_KEY_RELEASE;
 constexpr uint32_t kEventMask =
     XCB_EVENT_MASK_EXPOSURE | XCB_EVENT_MASK_BUTTON_PRESS | XCB_EVENT_MASK_BUTTON_RELEASE |
     XCB_EVENT_MASK_POINTER_MOTION | XCB_EVENT_MASK_LEAVE_WINDOW | XCB_EVENT_MASK_KEY_PRESS |
-    XCB_EVENT_MASK_KEY_RELEASE | XCB_EVENT_MASK_STRUCTURE_NOTIFY;
+    XCB_EVENT_MASK_KEY_RELEASE | XCB_EVENT_MASK_STRUCTURE_NOTIFY |
+    XCB_EVENT_MASK_FOCUS_CHANGE;
 constexpr uint8_t kAlphaDepth = 32;
 constexpr int kMaxWindowSide = 32767;
 
@@ -68,14 +72,16 @@ PixelFormat formatOf(const XcbConnection& connection, const xcb_screen_t& screen
 }
 
 bool createAndMap(xcb_connection_t* c, xcb_window_t window, xcb_window_t parent, int width,
-                  int height) {
+                  int height, const WindowPlacement& placement) {
     // No background: the editor paints every exposed pixel itself, so the
     // server never clears to a colour first (no flicker).
-    const uint32_t values[] = {XCB_BACK_PIXMAP_NONE, kEventMask};
+    const uint32_t values[] = {XCB_BACK_PIXMAP_NONE, placement.popup ? 1u : 0u,
+                               placement.popup ? kPopupEventMask : kEventMask};
     const xcb_void_cookie_t cookie = xcb_create_window_checked(
-        c, XCB_COPY_FROM_PARENT, window, parent, 0, 0, static_cast<uint16_t>(width),
+        c, XCB_COPY_FROM_PARENT, window, parent, static_cast<int16_t>(placement.x),
+        static_cast<int16_t>(placement.y), static_cast<uint16_t>(width),
         static_cast<uint16_t>(height), 0, XCB_WINDOW_CLASS_INPUT_OUTPUT, XCB_COPY_FROM_PARENT,
-        XCB_CW_BACK_PIXMAP | XCB_CW_EVENT_MASK, values);
+        XCB_CW_BACK_PIXMAP | XCB_CW_OVERRIDE_REDIRECT | XCB_CW_EVENT_MASK, values);
     xcb_generic_error_t* error = xcb_request_check(c, cookie);
     if (error != nullptr) {
         free(error);
@@ -89,7 +95,8 @@ bool createAndMap(xcb_connection_t* c, xcb_window_t window, xcb_window_t parent,
 }  // namespace
 
 std::unique_ptr<ChildWindow> ChildWindow::create(const XcbConnection& connection,
-                                                 xcb_window_t parent, int width, int height) {
+                                                 xcb_window_t parent, int width, int height,
+                                                 const WindowPlacement& placement) {
     if (width <= 0 || height <= 0 || width > kMaxWindowSide || height > kMaxWindowSide) {
         return nullptr;
     }
@@ -102,11 +109,11 @@ std::unique_ptr<ChildWindow> ChildWindow::create(const XcbConnection& connection
     if (screen == nullptr) return nullptr;
 
     const xcb_window_t window = xcb_generate_id(c);
-    if (!createAndMap(c, window, parent, width, height)) return nullptr;
+    if (!createAndMap(c, window, parent, width, height, placement)) return nullptr;
     const UploadTarget target{window, geometry->depth,
                               formatOf(connection, *screen, attributes->visual, geometry->depth),
                               width, height};
-    return std::unique_ptr<ChildWindow>(new ChildWindow(c, target));
+    return std::unique_ptr<ChildWindow>(new ChildWindow(c, target, *screen));
 }
 
 ChildWindow::~ChildWindow() {

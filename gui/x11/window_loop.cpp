@@ -23,7 +23,7 @@ bool isMotion(const xcb_generic_event_t& event) {
 WindowLoop::WindowLoop(std::shared_ptr<WindowSession> session, PlatformWindowListener& listener)
     : session_(std::move(session)),
       listener_(listener),
-      dispatcher_(session_->connection(), session_->window(), listener),
+      dispatcher_(*session_, listener),
       idle_(IdleSchedule::Clock::now(), std::chrono::milliseconds(kIdlePeriodMs)) {}
 
 void WindowLoop::run() {

@@ -1,5 +1,6 @@
 // Everything one open editor window holds on the X side: its own connection,
-// the child window, the image uploader and the wake signal of its thread.
+// the child window, the image uploader, its hold on the keyboard focus, its
+// pop-up and the wake signal of its thread.
 // Shared by the window object and its thread, so whichever lets go last
 // releases it.
 #pragma once
@@ -7,6 +8,8 @@
 #include "gui/platform_window.h"
 #include "gui/x11/child_window.h"
 #include "gui/x11/image_uploader.h"
+#include "gui/x11/keyboard_focus.h"
+#include "gui/x11/popup_window.h"
 #include "gui/x11/wake_signal.h"
 #include "gui/x11/xcb_connection.h"
 
@@ -28,6 +31,11 @@ public:
     bool connectionFailed() const { return connection_->hasFailed(); }
     xcb_window_t window() const { return window_->id(); }
     WakeSignal& wakeSignal() { return wake_; }
+    KeyboardFocus& keyboardFocus() { return *focus_; }
+    PopupSlot& popup() { return *popup_; }
+    // The screen in the window's coordinates; empty when the server does not
+    // answer. Waits for the server.
+    WindowArea screenArea();
 
     void present(const PixelView& image, ImageArea area);
 
@@ -45,6 +53,8 @@ private:
     std::unique_ptr<XcbConnection> connection_;
     std::unique_ptr<ChildWindow> window_;
     std::unique_ptr<ImageUploader> uploader_;
+    std::unique_ptr<KeyboardFocus> focus_;
+    std::unique_ptr<PopupSlot> popup_;
     WakeSignal wake_;
     std::atomic<bool> stop_{false};
     std::atomic<bool> gone_{false};

@@ -22,8 +22,18 @@ public:
 
     void present(const PixelView& image, int x, int y, int width, int height) override;
     bool isValid() const override;
+    void takeKeyboardFocus() override;
+    void releaseKeyboardFocus() override;
+    bool openPopup(const WindowArea& area) override;
+    void presentPopup(const PixelView& image) override;
+    void closePopup() override;
+    WindowArea screenArea() override;
 
 private:
+    // After a request that waited for the server's answer on another thread
+    // than the window's own.
+    void wakeIfElsewhere();
+
     X11Window(std::shared_ptr<WindowSession> session, PlatformWindowListener& listener);
 
     std::shared_ptr<WindowSession> session_;

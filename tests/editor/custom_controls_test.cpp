@@ -282,6 +282,29 @@ TEST_F(CustomControls, ClickButtonWithFourStatesStepsInThirds) {
     }
 }
 
+TEST_F(CustomControls, ClickButtonStepsThroughEveryStateForAnyCount) {
+    constexpr int kBandHeight = 2;
+    constexpr int kFirstId = 100;
+    for (int count = 2; count <= 64; ++count) {
+        // Band k of the bitmap has a colour of its own.
+        std::vector<uint32_t> colours;
+        for (int k = 0; k < count; ++k)
+            colours.push_back(opaque(static_cast<uint8_t>(4 * k), 0, 255));
+        resources.add(kFirstId + count, 20, kBandHeight * count, bands(kBandHeight, colours));
+        auto* button = add(new CClickButton(CRect(10, 10, 30, 10 + kBandHeight), &listener, 2,
+                                            bitmap(kFirstId + count), count));
+        for (int click = 1; click <= count; ++click) {
+            const int state = click % count;
+            guitest::click(frame, 15, 10);
+            ASSERT_EQ(button->getValue(), static_cast<float>(state) / static_cast<float>(count - 1))
+                << count << " states, click " << click;
+            ASSERT_EQ(shownAt(15, 10), colours[static_cast<size_t>(state)])
+                << count << " states, click " << click;
+        }
+        frame->removeView(button);
+    }
+}
+
 TEST_F(CustomControls, ClickButtonCopiesKeepTheirStatesAndHoldTheBitmap) {
     CBitmap* states = bitmap(kThreeImages);
     auto* button = new CClickButton(CRect(10, 10, 30, 20), &listener, 2, states, 1);

@@ -222,6 +222,21 @@ TEST_F(SolvaneWindow, PointerGesturesReachTheHostAsAutomation) {
     plugin.dispatch(effEditClose);
 }
 
+TEST_F(SolvaneWindow, ClosingDuringADragEndsTheGestureForTheHost) {
+    Plugin& plugin = makePlugin();
+    ASSERT_TRUE(plugin.openIn(parent));
+    const xcb_window_t editor = editorWindowIn(parent);
+    host.clear();
+    display->movePointer(editor, 151, 60);  // the width handle
+    display->pressButton(kLeftButton);
+    display->movePointer(editor, 131, 60);
+    ASSERT_TRUE(host.waitFor([](const Call& c) { return c.opcode == audioMasterAutomate; }));
+    plugin.dispatch(effEditClose);  // the button is still held
+    display->releaseButton(kLeftButton);
+    EXPECT_EQ(host.count(audioMasterBeginEdit, 0), 1);
+    EXPECT_EQ(host.count(audioMasterEndEdit, 0), 1);
+}
+
 TEST_F(SolvaneWindow, MetersMoveWithoutIdleCallsFromTheHost) {
     Plugin& plugin = makePlugin();
     ASSERT_TRUE(plugin.openIn(parent));

@@ -104,7 +104,7 @@ TEST_F(Controls, DraggingASliderFollowsThePointerAsOneGesture) {
     EXPECT_EQ(listener.ends, 1);
 }
 
-TEST_F(Controls, CtrlClickOrDoubleClickSetsTheDefaultValue) {
+TEST_F(Controls, CtrlClickAloneSetsTheDefaultValue) {
     auto* slider = add(new CHorizontalSlider(CRect(63, 51, 239, 76), &listener, 1, 63, 223,
                                              image(134), image(128)));
     slider->setDefaultValue(0.5f);
@@ -112,14 +112,22 @@ TEST_F(Controls, CtrlClickOrDoubleClickSetsTheDefaultValue) {
     EXPECT_EQ(press(frame, 80, 60, kLButton | kControl),
               kMouseDownEventHandledButDontNeedMovedOrUpEvents);
     EXPECT_FLOAT_EQ(slider->getValue(), 0.5f);
-    slider->setValue(0.9f);
-    press(frame, 80, 60, kLButton | kDoubleClick);
+    slider->setValue(0.2f);
+    press(frame, 80, 60, kLButton | kControl | kDoubleClick);
     EXPECT_FLOAT_EQ(slider->getValue(), 0.5f);
     ASSERT_EQ(listener.heard.size(), 2u);
     EXPECT_FLOAT_EQ(listener.heard[1].value, 0.5f);
     EXPECT_EQ(listener.begins, 2);
     EXPECT_EQ(listener.ends, 2);
     EXPECT_EQ(press(frame, 80, 60, kRButton), kMouseEventNotHandled);
+
+    // A quick second click is an ordinary press: the value goes where the
+    // pointer is, not back to the default.
+    const CCoord handleCentre = 63 + 8;
+    click(frame, handleCentre + 40, 60);
+    click(frame, handleCentre + 40, 60, kLButton | kDoubleClick);
+    EXPECT_FLOAT_EQ(slider->getValue(), 0.75f);  // style kRight: the minimum at the right
+    EXPECT_EQ(listener.begins, listener.ends);
 }
 
 TEST_F(Controls, TheWheelStepsTheSliderWithinItsRange) {
@@ -132,6 +140,36 @@ TEST_F(Controls, TheWheelStepsTheSliderWithinItsRange) {
     EXPECT_FLOAT_EQ(slider->getValue(), 1.f);
     frame->onWheel(CPoint(100, 60), 1.f, 0);  // at the limit: nothing more to tell
     EXPECT_EQ(listener.heard.size(), 2u);
+}
+
+TEST_F(Controls, ShiftMakesDragAndWheelTenTimesFiner) {
+    // Style kLeft: the value grows to the right over 160 pixels of travel.
+    auto* slider = add(new CHorizontalSlider(CRect(63, 51, 239, 76), &listener, 1, 63, 223,
+                                             image(134), image(128), CPoint(0, 0), kLeft));
+    const CCoord centreAtHalf = 63 + 80 + 8;
+
+    // Wheel: a tenth of the 10 % step with Shift.
+    slider->setValue(0.5f);
+    frame->onWheel(CPoint(100, 60), 1.f, kShift);
+    EXPECT_FLOAT_EQ(slider->getValue(), 0.51f);
+    frame->onWheel(CPoint(100, 60), -1.f, 0);
+    EXPECT_FLOAT_EQ(slider->getValue(), 0.41f);
+
+    // Drag: a Shift press away from the handle leaves it where it is; each
+    // pixel then moves a tenth of a pixel's worth.
+    slider->setValue(0.5f);
+    press(frame, centreAtHalf + 40, 60, kLButton | kShift);
+    EXPECT_FLOAT_EQ(slider->getValue(), 0.5f);
+    move(frame, centreAtHalf + 56, 60, kLButton | kShift);
+    EXPECT_FLOAT_EQ(slider->getValue(), 0.51f);
+    // Shift let go mid-drag: the drag goes on at full speed from there.
+    move(frame, centreAtHalf + 72, 60, kLButton);
+    EXPECT_FLOAT_EQ(slider->getValue(), 0.61f);
+    // And fine again from there.
+    move(frame, centreAtHalf + 32, 60, kLButton | kShift);
+    EXPECT_FLOAT_EQ(slider->getValue(), 0.585f);
+    release(frame, centreAtHalf + 32, 60, kLButton | kShift);
+    EXPECT_EQ(listener.begins, listener.ends);
 }
 
 // --- buttons -------------------------------------------------------------------
@@ -327,6 +365,22 @@ TEST_F(Controls, ATextEditCommitsOnReturnAndOnAClickElsewhere) {
     EXPECT_STREQ(edit->getText(), ">\xc3\xa9init!");
     EXPECT_EQ(listener.heard.size(), 2u);
     EXPECT_EQ(key('a'), -1);  // nobody has the focus
+}
+
+TEST_F(Controls, KeysAHostSendsAsVirtualKeysAloneTypeTheirCharacters) {
+    auto* edit = add(new CTextEdit(CRect(91, 10, 201, 26), &listener, 1000, ""));
+    press(frame, 100, 15);
+    const unsigned char virtualKeys[] = {kVirtualKeySpace, kVirtualKeyNumpad0 + 7,
+                                         kVirtualKeyEquals, kVirtualKeyAdd, kVirtualKeyDecimal};
+    for (unsigned char virt : virtualKeys) {
+        VstKeyCode key{0, virt, 0};
+        EXPECT_EQ(frame->onKeyDown(key), 1) << int{virt};
+    }
+    VstKeyCode unknown{0, 40, 0};  // F1 types nothing
+    EXPECT_EQ(frame->onKeyDown(unknown), -1);
+    VstKeyCode enter{0, kVirtualKeyReturn, 0};
+    frame->onKeyDown(enter);
+    EXPECT_STREQ(edit->getText(), " 7=+.");
 }
 
 TEST_F(Controls, EscapeDropsTheEditAndTextIsLimitedInLength) {

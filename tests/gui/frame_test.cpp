@@ -2,6 +2,8 @@
 
 #include <atomic>
 #include <cstdio>
+#include <functional>
+#include <map>
 #include <thread>
 
 #include "gui_test_support.h"
@@ -66,6 +68,41 @@ TEST_F(Frames, AHandledPressCapturesTheMouseUntilTheRelease) {
     EXPECT_EQ(left->events, (Events{"down", "moved", "moved", "up"}));
     // The view under the pointer hears of it only after the release.
     EXPECT_EQ(right->events, Events{"entered"});
+}
+
+TEST(FrameGestures, AGestureCutShortStillEndsForTheHost) {
+    // The host's side: the begun and ended gestures of each tag.
+    struct GestureEditor : VSTGUIEditorInterface {
+        void beginEdit(int32_t index) override { ++begun[index]; }
+        void endEdit(int32_t index) override { ++ended[index]; }
+        std::map<int32_t, int> begun, ended;
+    };
+    const struct {
+        const char* cut;
+        std::function<void(CFrame*&, CView*)> cutShort;
+    } cases[] = {
+        {"closing the frame", [](CFrame*& f, CView*) { f->close(); f = nullptr; }},
+        {"removing the slider", [](CFrame*& f, CView* slider) { f->removeView(slider); }},
+        {"another button's press", [](CFrame*& f, CView*) { press(f, 5, 5, kRButton); }},
+        {"a modal view",
+         [](CFrame*& f, CView*) { f->setModalView(new ProbeView(CRect(0, 0, 9, 9))); }},
+    };
+    for (const auto& c : cases) {
+        GestureEditor editor;
+        RecordingListener listener;
+        CFrame* frame = makeFrame(200, 60, &editor);
+        auto* slider =
+            new CHorizontalSlider(CRect(0, 20, 200, 40), &listener, 3, 0, 180, nullptr, nullptr);
+        frame->addView(slider);
+        press(frame, 50, 30);
+        move(frame, 60, 30, kLButton);
+        c.cutShort(frame, slider);
+        if (frame) release(frame, 60, 30);  // goes nowhere now
+        EXPECT_EQ(editor.begun[3], 1) << c.cut;
+        EXPECT_EQ(editor.ended[3], 1) << c.cut;
+        EXPECT_EQ(listener.begins, listener.ends) << c.cut;
+        if (frame) frame->close();
+    }
 }
 
 TEST_F(Frames, APressThatWantsNoMoreEventsDoesNotCapture) {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <set>
+#include <thread>
 
 #include "gui_test_support.h"
 
@@ -81,6 +82,48 @@ TEST_F(Text, TheStandardFontsResolveAndGrowWithTheirSize) {
     EXPECT_EQ(kNormalFontSmall->getSize(), 11);
     EXPECT_EQ(kNormalFontSmaller->getSize(), 10);
     EXPECT_EQ(kNormalFontVerySmall->getSize(), 9);
+}
+
+TEST(StandardFonts, AreNeverCountedNorChanged) {
+    const int32_t before = kNormalFontSmall->getNbReference();
+    for (int k = 0; k < 3; ++k) kNormalFontSmall->forget();  // must not delete a static font
+    kNormalFontSmall->remember();
+    EXPECT_EQ(kNormalFontSmall->getNbReference(), before);
+    kNormalFontSmall->setSize(30);
+    kNormalFontSmall->setName("Courier");
+    EXPECT_EQ(kNormalFontSmall->getSize(), 11);
+    EXPECT_STREQ(kNormalFontSmall->getName(), "Arial");
+
+    // A copy is a font of its own.
+    auto* copy = static_cast<CFontDesc*>(kNormalFontSmall->newCopy());
+    copy->setSize(30);
+    EXPECT_EQ(copy->getSize(), 30);
+    EXPECT_FALSE(copy->isShared());
+    copy->forget();
+}
+
+TEST(StandardFonts, TwoEditorThreadsDrawWithThemAtOnce) {
+    // Each thread stands for one editor's window thread: its frame, texts and
+    // menu pop-ups all use the standard fonts. Run under ThreadSanitizer.
+    auto editorThread = [] {
+        for (int round = 0; round < 20; ++round) {
+            CFrame* frame = makeFrame(200, 200);
+            frame->addView(new CParamDisplay(CRect(0, 0, 60, 16)));
+            auto* menu = new COptionMenu(CRect(0, 20, 60, 36), nullptr, 1);
+            for (const char* entry : {"one", "two", "three"}) menu->addEntry(entry);
+            frame->addView(menu);
+            frame->idle();
+            press(frame, 10, 25);  // opens the pop-up
+            frame->idle();
+            press(frame, 190, 190);  // and closes it
+            frame->close();
+        }
+    };
+    std::thread other(editorThread);
+    editorThread();
+    other.join();
+    EXPECT_EQ(kNormalFontSmall->getNbReference(), 1);
+    EXPECT_EQ(kSystemFont->getNbReference(), 1);
 }
 
 TEST_F(Text, AntialiasingGivesGreyEdgesAndItsAbsenceTwoLevels) {

@@ -181,6 +181,14 @@ void TestDisplay::focus(xcb_window_t window) {
     sync();
 }
 
+xcb_window_t TestDisplay::focusedWindow() {
+    xcb_get_input_focus_reply_t* reply =
+        xcb_get_input_focus_reply(connection_, xcb_get_input_focus(connection_), nullptr);
+    const xcb_window_t window = reply != nullptr ? reply->focus : XCB_NONE;
+    free(reply);
+    return window;
+}
+
 std::vector<uint32_t> TestDisplay::readPixels(xcb_window_t window, int x, int y, int width,
                                               int height) {
     xcb_get_image_reply_t* image = xcb_get_image_reply(

@@ -20,6 +20,7 @@ public:
     ~TestDisplay();  // releases whatever input it still holds down
 
     xcb_connection_t* connection() const { return connection_; }
+    xcb_window_t root() const { return screen_->root; }
     uint8_t depthOf(xcb_window_t window);
 
     // A mapped top-level window at (x, y) of the root, black.
@@ -38,6 +39,8 @@ public:
     void pressKey(uint32_t keysym);
     void releaseKey(uint32_t keysym);
     void focus(xcb_window_t window);
+    // The window that has the keyboard focus (or XCB_NONE / pointer root).
+    xcb_window_t focusedWindow();
 
     // Pixels of the window as 32-bit values; empty when the read fails.
     std::vector<uint32_t> readPixels(xcb_window_t window, int x, int y, int width, int height);

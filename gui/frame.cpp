@@ -290,17 +290,6 @@ gui::PixelView CFrame::getBackBuffer() {
     return context ? context->getPixels() : gui::PixelView{nullptr, 0, 0, 0};
 }
 
-bool CFrame::writePng(const char* path) {
-    const gui::PixelView pixels = getBackBuffer();
-    if (!pixels.pixels || !path) return false;
-    cairo_surface_t* view = cairo_image_surface_create_for_data(
-        reinterpret_cast<unsigned char*>(const_cast<uint32_t*>(pixels.pixels)),
-        CAIRO_FORMAT_ARGB32, pixels.width, pixels.height, pixels.stridePixels * 4);
-    const bool written = cairo_surface_write_to_png(view, path) == CAIRO_STATUS_SUCCESS;
-    cairo_surface_destroy(view);
-    return written;
-}
-
 CRect CFrame::takePresentRect() { return std::exchange(presentRect_, CRect()); }
 
 // --- events ---------------------------------------------------------------

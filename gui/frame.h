@@ -90,7 +90,6 @@ public:
     void drawRect(CDrawContext* context, const CRect& updateRect) override;
 
     gui::PixelView getBackBuffer();
-    bool writePng(const char* path);
     // The part of the back buffer redrawn since the last call.
     CRect takePresentRect();
 

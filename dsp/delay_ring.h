@@ -4,6 +4,7 @@
 #pragma once
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <memory>
 
@@ -21,6 +22,15 @@ public:
     float& at(uint32_t index) { return samples_[wrap(index)]; }
     float at(uint32_t index) const { return samples_[wrap(index)]; }
     void clear() { std::fill_n(samples_.get(), kSamples, 0.0f); }
+
+    // Stores a sample as its 32-bit value, or as 0 where that is not finite (a
+    // NaN, an infinity, a 64-bit value beyond the 32-bit range): a delay line
+    // built on the ring then never echoes one bad input sample a delay later.
+    template <typename Sample>
+    void put(uint32_t index, Sample sample) {
+        const float narrowed = static_cast<float>(sample);
+        samples_[wrap(index)] = std::isfinite(narrowed) ? narrowed : 0.0f;
+    }
 
 private:
     std::unique_ptr<float[]> samples_;

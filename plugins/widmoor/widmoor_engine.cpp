@@ -48,11 +48,14 @@ float widthMeter(double sum, double diff) {
     return 0.0f;
 }
 
-// Rounding in the 32-bit path. An intermediate that is one addition or
-// subtraction of Sample values (or such a result halved, which is exact above
-// the denormal range) is computed in Sample: that is exactly the double
-// result rounded to Sample, since a double holds more than twice a float's
-// precision. Longer expressions are computed in double and rounded once.
+// Rounding. The 32-bit path rounds only the named intermediates (M, S, P, Q,
+// m, d, e, left, right and the followers' inputs) to a float and computes
+// everything between them in double; the 64-bit path rounds nothing. What
+// enters the ring, and so the previous delayed value y, is a float in both.
+// An intermediate that is a single addition or subtraction of two Sample
+// values is written in Sample arithmetic: a double holds more than twice a
+// float's precision, so the float operation gives exactly the double result
+// rounded once, and costs no conversions.
 
 // One output frame: the followers take |left + right| and |left - right|,
 // the outputs take left and right.
@@ -65,30 +68,34 @@ inline void emit(FollowerPair& f, double coeff, Sample left, Sample right, Sampl
 }
 
 // The two emphasis modes differ in what enters the ring and in how the
-// emphasised delayed signal e (already scaled by g) reaches the outputs.
+// emphasised delayed signal e, scaled by g (ge, in double), reaches the outputs.
 struct MidEmphasis {
     template <typename Sample>
     static Sample ringInput(Sample l, Sample r) {
         return l + r;
     }
     template <typename Sample>
-    static void mix(Sample l, Sample r, Sample ge, Sample& left, Sample& right) {
-        left = l + ge;
-        right = r - ge;
+    static void mix(Sample l, Sample r, double ge, Sample& left, Sample& right) {
+        left = Sample(double(l) + ge);
+        right = Sample(double(r) - ge);
     }
 };
 
 struct SideEmphasis {
     template <typename Sample>
-    static Sample ringInput(Sample l, Sample r) {
-        return Sample(0.5) * (l - r);
+    static Sample halfDifference(Sample l, Sample r) {  // d
+        return Sample(0.5 * (double(l) - double(r)));
     }
     template <typename Sample>
-    static void mix(Sample l, Sample r, Sample ge, Sample& left, Sample& right) {
-        const Sample m = Sample(0.5) * (l + r);
-        const Sample d = Sample(0.5) * (l - r);
-        left = (m + ge) + d;
-        right = (m - ge) - d;
+    static Sample ringInput(Sample l, Sample r) {
+        return halfDifference(l, r);
+    }
+    template <typename Sample>
+    static void mix(Sample l, Sample r, double ge, Sample& left, Sample& right) {
+        const Sample m = Sample(0.5 * (double(l) + double(r)));
+        const Sample d = halfDifference(l, r);
+        left = Sample((double(m) + ge) + double(d));
+        right = Sample((double(m) - ge) - double(d));
     }
 };
 
@@ -108,21 +115,15 @@ void WidmoorEngine::updateDelay() {
     if (delay != period_delay::kNoDelay) delay_.store(delay, std::memory_order_relaxed);
 }
 
-void WidmoorEngine::clear(double sampleRateHz) {
+void WidmoorEngine::reset(double sampleRateHz) {
     meter_.store(0.0f, std::memory_order_relaxed);
     ringA_.clear();
     ringB_.clear();
     state_.followers = Followers{};
     state_.previousDelayed = 0.0f;
     wholeRateHz_.store(period_delay::wholeSampleRate(sampleRateHz), std::memory_order_relaxed);
-}
-
-void WidmoorEngine::suspend(double sampleRateHz) {
-    clear(sampleRateHz);
     updateDelay();
 }
-
-void WidmoorEngine::resume(double sampleRateHz) { clear(sampleRateHz); }
 
 WidmoorEngine::BlockSettings WidmoorEngine::blockSettings(double sampleRateHz) {
     BlockSettings block;
@@ -168,25 +169,24 @@ void WidmoorEngine::bypass(const Sample* const* inputs, Sample* const* outputs, 
 template <typename Sample>
 void WidmoorEngine::sideComb(const Sample* const* inputs, Sample* const* outputs, int frames,
                              const BlockSettings& block) {
-    // The 32-bit path computes in 32-bit arithmetic, the 64-bit path in double.
     const Sample sign = Sample(block.sign);
-    const Sample gain = Sample(block.gain), width = Sample(block.width);
+    const double gain = block.gain, width = block.width;
     const double coeff = block.coeff;
     FollowerPair f(state_.followers.sum, state_.followers.diff);
     uint32_t write = state_.write;
     for (int i = 0; i < frames; ++i) {
         const Sample l = inputs[0][i], r = inputs[1][i];
-        const Sample mid = l + r;
-        const Sample side = width * (l - r);
+        const Sample mid = l + r;                                    // M
+        const Sample side = Sample(width * (double(l) - double(r)));  // S
         const Sample p = mid + side;
         const Sample q = mid - side;
         const uint32_t read = readIndex(write, delay_);
-        ringA_.at(write) = static_cast<float>(sign * p);
-        ringB_.at(write) = static_cast<float>(sign * q);
-        // g (b - a) is exactly -g (a - b).
-        const Sample comb = gain * (Sample(ringA_.at(read)) - Sample(ringB_.at(read)));
-        const Sample left = Sample(0.5) * (p + comb);
-        const Sample right = Sample(0.5) * (q - comb);
+        ringA_.put(write, sign * p);  // exact: the sign is +1 or -1
+        ringB_.put(write, sign * q);
+        // g (b - a) is exactly -g (a - b), and Q + (-x) is Q - x.
+        const double comb = gain * (double(ringA_.at(read)) - double(ringB_.at(read)));
+        const Sample left = Sample(0.5 * (double(p) + comb));
+        const Sample right = Sample(0.5 * (double(q) - comb));
         emit(f, coeff, left, right, outputs[0][i], outputs[1][i]);
         write = Ring::wrap(write + 1);
     }
@@ -197,21 +197,21 @@ void WidmoorEngine::sideComb(const Sample* const* inputs, Sample* const* outputs
 template <typename Sample, typename Kind>
 void WidmoorEngine::emphasisComb(const Sample* const* inputs, Sample* const* outputs, int frames,
                                  const BlockSettings& block) {
-    const Sample sign = Sample(block.sign), gain = Sample(block.gain);
+    const double sign = block.sign, gain = block.gain;
     const double coeff = block.coeff;
     FollowerPair f(state_.followers.sum, state_.followers.diff);
     uint32_t write = state_.write;
     float previous = state_.previousDelayed;
     for (int i = 0; i < frames; ++i) {
         const Sample l = inputs[0][i], r = inputs[1][i];
-        const Sample w = load(controls.widthEmphasis);
+        const double w = load(controls.widthEmphasis);
         const uint32_t read = readIndex(write, delay_);
-        ringA_.at(write) = static_cast<float>(Kind::ringInput(l, r));
+        ringA_.put(write, Kind::ringInput(l, r));
         const float a = ringA_.at(read);
-        const Sample e = sign * (Sample(a) - w * Sample(previous));
+        const Sample e = Sample(sign * (double(a) - w * double(previous)));
         previous = a;
         Sample left, right;
-        Kind::mix(l, r, gain * e, left, right);
+        Kind::mix(l, r, gain * double(e), left, right);
         emit(f, coeff, left, right, outputs[0][i], outputs[1][i]);
         write = Ring::wrap(write + 1);
     }

@@ -44,11 +44,12 @@ public:
     // frequency. Any thread; the next sample uses it.
     void updateDelay();
 
-    // Resets under the caller's lock: rings, previous delayed value,
-    // followers and meter cleared, the whole sample rate taken anew.
-    // suspend() also recomputes the delay; resume() keeps it.
-    void suspend(double sampleRateHz);
-    void resume(double sampleRateHz);
+    // The effect's suspend and resume, under the caller's lock: rings,
+    // previous delayed value, followers and meter cleared, the whole sample
+    // rate taken anew and the delay recomputed from it, so that the comb
+    // follows a new host rate whether the host sets the base frequency
+    // before or after resuming.
+    void reset(double sampleRateHz);
 
     // One block of n frames; inputs and outputs may be the same buffers.
     // Sample is float (intermediates rounded to 32 bits) or double.
@@ -90,7 +91,6 @@ private:
     void finishBlock();
 
     BlockSettings blockSettings(double sampleRateHz);
-    void clear(double sampleRateHz);
 
     Ring ringA_;
     Ring ringB_;

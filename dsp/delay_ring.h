@@ -1,12 +1,24 @@
-// A ring of 32-bit samples whose length is a power of two. Every access wraps
-// its index with the ring's mask, so no index, however it was computed, can
-// reach outside the ring.
+// A ring of 32-bit samples whose length is a power of two. Every indexed
+// access wraps its index with the ring's mask, so no index, however it was
+// computed, can reach outside the ring; loops over a stretch that does not
+// wrap may take the stretch as a plain array (stretch, untilEnd).
 #pragma once
 
 #include <algorithm>
-#include <cmath>
 #include <cstdint>
+#include <limits>
 #include <memory>
+
+// What a ring stores for a sample narrowed to 32 bits (or for a vector of
+// them, lane by lane): the sample, or 0 where it is not finite (a NaN, an
+// infinity, a 64-bit value beyond the 32-bit range), so that a delay line
+// built on a ring never echoes one bad input sample a delay later. Written as
+// comparisons (false for a NaN), which compile to masks rather than branches.
+template <typename Narrowed>
+inline Narrowed ringValue(Narrowed narrowed) {
+    constexpr float kLargest = std::numeric_limits<float>::max();
+    return (narrowed <= kLargest) & (narrowed >= -kLargest) ? narrowed : Narrowed{};
+}
 
 template <uint32_t kSamples>
 class DelayRing {
@@ -23,14 +35,12 @@ public:
     float at(uint32_t index) const { return samples_[wrap(index)]; }
     void clear() { std::fill_n(samples_.get(), kSamples, 0.0f); }
 
-    // Stores a sample as its 32-bit value, or as 0 where that is not finite (a
-    // NaN, an infinity, a 64-bit value beyond the 32-bit range): a delay line
-    // built on the ring then never echoes one bad input sample a delay later.
-    template <typename Sample>
-    void put(uint32_t index, Sample sample) {
-        const float narrowed = static_cast<float>(sample);
-        samples_[wrap(index)] = std::isfinite(narrowed) ? narrowed : 0.0f;
-    }
+    // The samples from `index` on, untilEnd(index) of them before the ring
+    // wraps, as a plain array.
+    float* stretch(uint32_t index) { return samples_.get() + wrap(index); }
+    static constexpr uint32_t untilEnd(uint32_t index) { return kSamples - wrap(index); }
+
+    void put(uint32_t index, float sample) { samples_[wrap(index)] = ringValue(sample); }
 
 private:
     std::unique_ptr<float[]> samples_;

@@ -70,23 +70,24 @@ private:
         Followers followers;
     };
 
-    // Per-block values of the comb.
+    // Per-block values of the comb. The delay is read per block as well: a
+    // change from another thread is taken up by the next block.
     struct BlockSettings {
         double sign;   // -1 with "phase" on
         double gain;   // g, the mode's share of D
-        double width;  // W, side width of the first mode
+        double w;      // emphasis of the second and third mode
+        double width;  // W = 1 + 3 w, side width of the first mode
         double coeff;  // follower coefficient
     };
 
     template <typename Sample>
     void bypass(const Sample* const* inputs, Sample* const* outputs, int frames, double coeff);
     template <typename Sample>
-    void sideComb(const Sample* const* inputs, Sample* const* outputs, int frames,
-                  const BlockSettings& block);
-    // Kind: what enters the ring and how the emphasised delay reaches the outputs.
-    template <typename Sample, typename Kind>
-    void emphasisComb(const Sample* const* inputs, Sample* const* outputs, int frames,
-                      const BlockSettings& block);
+    void comb(const Sample* const* inputs, Sample* const* outputs, int frames,
+              const BlockSettings& block);
+    template <typename Sample, typename Mode>
+    void combFrames(const Sample* const* inputs, Sample* const* outputs, int frames,
+                    const BlockSettings& block);
     template <typename Sample>
     void finishBlock();
 

@@ -86,8 +86,8 @@ struct SideComb {
     static void run(const V& l, const V& r, Step& step, V& left, V& right) {
         using Wide = typename F::Wide;
         using Stored = typename F::Stored;
-        const V mid = l + r;                                                 // M
-        const V side = rounded<V>(step.width * (wide(l) - wide(r)));         // S
+        const V mid = l + r;                                          // M
+        const V side = rounded<V>(step.width * (wide(l) - wide(r)));  // S
         const V p = mid + side;
         const V q = mid - side;
         const typename F::Sample sign(step.sign);  // +1 or -1: s P and s Q are exact

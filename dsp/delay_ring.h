@@ -18,7 +18,7 @@
 template <typename Narrowed>
 inline Narrowed ringValue(Narrowed narrowed) {
     constexpr float kLargest = std::numeric_limits<float>::max();
-    return (narrowed <= kLargest) & (narrowed >= -kLargest) ? narrowed : Narrowed{};
+    return ((narrowed <= kLargest) & (narrowed >= -kLargest)) ? narrowed : Narrowed{};
 }
 
 template <uint32_t kSamples>

@@ -124,37 +124,6 @@ TEST_F(DuplimoPlugin, NonFiniteAndHugeInputStaysInItsOwnFrame) {
     expectBadSamplesStayInTheirFrames<double>({kNaN, 1e300, -HUGE_VAL, -1e300});
 }
 
-// Hosts differ in when they set parameters: kvx before resuming at a new
-// rate, others after. Both must delay by the new rate's period: 108.2 Hz
-// (baseFreq 0.3) is 444 samples at 48 kHz, not the 408 of 44.1 kHz.
-TEST_F(DuplimoPlugin, ParametersBeforeOrAfterResumeGiveTheSameOutput) {
-    const float values[kParams] = {1, 0.3f, 0, 1, 0};
-    auto setAll = [&values](AEffect* e) {
-        for (int k = 0; k < kParams; ++k) e->setParameter(e, k, values[k]);
-    };
-    auto resumeAt48k = [](LoadedPlugin& p) {
-        p.dispatch(effSetSampleRate, 0, 0, nullptr, 48000.0f);
-        p.dispatch(effMainsChanged, 0, 1);
-    };
-    TestHost otherHost;
-    LoadedPlugin after(libraryPath(), otherHost);
-    ASSERT_TRUE(after.loaded());
-    setAll(effect);
-    resumeAt48k(*plugin);
-    resumeAt48k(after);
-    setAll(after.effect);
-
-    std::vector<float> l(600), r(600);
-    l[0] = r[0] = 1;
-    std::vector<float> afterL = l, afterR = r;
-    process(effect, l, r);
-    process(after.effect, afterL, afterR);
-    EXPECT_EQ(l, afterL);
-    EXPECT_EQ(r, afterR);
-    EXPECT_EQ(std::find_if(l.begin() + 1, l.end(), [](float x) { return x != 0; }) - l.begin(),
-              444);
-}
-
 TEST_F(DuplimoPlugin, IdentityAsTheHostReadsIt) {
     expectRecord(fourCharCode('K', 'q', 'D', 'u'), 5, 1,
                  effFlagsCanReplacing | effFlagsCanDoubleReplacing |

@@ -285,39 +285,6 @@ TEST_F(WidmoorPlugin, DelayFollowsSampleRateAtSuspendAndResume) {
     EXPECT_EQ(measuredDelay(), 8u);
 }
 
-// Hosts differ in when they set parameters: kvx before resuming at a new
-// rate, others after. Both must comb at the new rate's period: 108.2 Hz
-// (baseFreq 0.3) is 444 samples at 48 kHz, not the 408 of 44.1 kHz.
-TEST_F(WidmoorPlugin, ParametersBeforeOrAfterResumeGiveTheSameOutput) {
-    const float values[6] = {1, 0.3f, 0, 1, 0, 0};
-    auto setAll = [&values](AEffect* e) {
-        for (int k = 0; k < 6; ++k) e->setParameter(e, k, values[k]);
-    };
-    auto resumeAt48k = [](LoadedPlugin& p) {
-        p.dispatch(effSetSampleRate, 0, 0, nullptr, 48000.0f);
-        p.dispatch(effMainsChanged, 0, 1);
-    };
-    TestHost otherHost;
-    LoadedPlugin after(libraryPath(), otherHost);
-    ASSERT_TRUE(after.loaded());
-    setAll(effect);
-    resumeAt48k(*plugin);
-    resumeAt48k(after);
-    setAll(after.effect);
-
-    std::vector<float> l(600), r(600), outL(600), outR(600), afterL(600), afterR(600);
-    l[0] = 1;
-    process(l, r, outL, outR);
-    float* in[2] = {l.data(), r.data()};
-    float* out[2] = {afterL.data(), afterR.data()};
-    after.effect->processReplacing(after.effect, in, out, 600);
-    EXPECT_EQ(outL, afterL);
-    EXPECT_EQ(outR, afterR);
-    EXPECT_EQ(std::find_if(outR.begin() + 1, outR.end(), [](float x) { return x != 0; }) -
-                  outR.begin(),
-              444);
-}
-
 TEST_F(WidmoorPlugin, NonFiniteAndHugeInputStaysInItsOwnFrame) {
     constexpr float kFloatNaN = std::numeric_limits<float>::quiet_NaN();
     constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();

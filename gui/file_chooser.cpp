@@ -81,8 +81,10 @@ int FileChooserList::visibleRows() const {
 
 int FileChooserList::rowAt(const CPoint& where) const {
     if (!rows.pointInside(where)) return -1;
-    const int index = top + static_cast<int>((where.y - rows.top) / kRowHeight);
-    return index < static_cast<int>(items.size()) ? index : -1;
+    const int row = static_cast<int>((where.y - rows.top) / kRowHeight);
+    const int index = top + row;
+    // The part of a row below the last whole one shows nothing.
+    return row < visibleRows() && index < static_cast<int>(items.size()) ? index : -1;
 }
 
 CRect FileChooserList::rowRect(int index) const {

@@ -2,8 +2,7 @@
 // program (zenity, driven with xdotool as a user would), and our own chooser
 // in the editor's window, driven with real key presses. Both in temporary
 // folders; the desktop program also gets a home folder of its own.
-#include "gui/builtin_file_dialog.h"
-#include "platform/desktop_file_dialog.h"
+#include "gui/platform_file_dialog.h"
 #include "window_fixture.h"
 
 #include <dirent.h>
@@ -15,8 +14,10 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <optional>
 #include <string>
 #include <thread>
+#include <utility>
 #include <vector>
 
 namespace gui::x11::test {
@@ -67,6 +68,14 @@ private:
     fs::path root_;
 };
 
+// A stand-in for the desktop's dialog program that ends at once with `exitCode`.
+std::string standInProgram(const std::string& folder, int exitCode) {
+    const std::string path = folder + "/dialog-" + std::to_string(exitCode);
+    std::ofstream(path) << "#!/bin/sh\nexit " << exitCode << "\n";
+    fs::permissions(path, fs::perms::owner_all);
+    return path;
+}
+
 // Whether any process still has this one as its parent (running or a zombie).
 bool hasChildProcesses() {
     DIR* proc = opendir("/proc");
@@ -110,12 +119,31 @@ protected:
         if (IsSkipped()) return;
         // The program must find neither the user's settings nor KDE's.
         for (const char* name : {"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME"})
-            setenv(name, folder_.home().c_str(), 1);
-        setenv("NO_AT_BRIDGE", "1", 1);
-        unsetenv("KDE_FULL_SESSION");
-        unsetenv("XDG_CURRENT_DESKTOP");
+            setVariable(name, folder_.home().c_str());
+        setVariable("NO_AT_BRIDGE", "1");
+        setVariable("KDE_FULL_SESSION", nullptr);
+        setVariable("XDG_CURRENT_DESKTOP", nullptr);
         dialog_ = DesktopFileDialog::find();
         ASSERT_NE(dialog_, nullptr) << "zenity is needed: scripts/install-deps.sh installs it";
+    }
+
+    void TearDown() override {
+        dialog_.reset();
+        for (const auto& [name, value] : savedVariables_) {
+            if (value)
+                setenv(name.c_str(), value->c_str(), 1);
+            else
+                unsetenv(name.c_str());
+        }
+    }
+    // Sets (or with null removes) an environment variable until the test ends.
+    void setVariable(const char* name, const char* value) {
+        const char* old = std::getenv(name);
+        savedVariables_.emplace_back(name, old ? std::optional<std::string>(old) : std::nullopt);
+        if (value)
+            setenv(name, value, 1);
+        else
+            unsetenv(name);
     }
 
     // Runs an xdotool command line (our own fixed text and temporary paths)
@@ -154,6 +182,7 @@ protected:
     static constexpr auto kConfirmWait = std::chrono::milliseconds(500);
     PresetFolder folder_;
     std::unique_ptr<DesktopFileDialog> dialog_;
+    std::vector<std::pair<std::string, std::optional<std::string>>> savedVariables_;
 };
 
 TEST_F(ZenityDialog, TheTypedFileIsChosen) {
@@ -177,8 +206,8 @@ TEST_F(ZenityDialog, TheTypedFileIsChosen) {
         ASSERT_TRUE(dialog_->start(request)) << request.title;
         const std::string window = dialogWindow(request.title);
         ASSERT_FALSE(window.empty()) << request.title;
-        // Apart: keys chained after a window go to it as sent events, which
-        // the program ignores.
+        // Not chained: keys chained after a window go to it as sent events,
+        // which the program ignores.
         xdotool("windowfocus --sync " + window);
         for (const std::string& action : c.actions) xdotool(action);
         std::string path;
@@ -318,6 +347,41 @@ TEST_F(BuiltInChooser, ClosingTheEditorCancelsIt) {
     EXPECT_EQ(path, "");
     dialog_->cancel();  // nothing open: nothing happens
     EXPECT_FALSE(dialog_->finished(path));
+}
+
+TEST_F(BuiltInChooser, StandsInWhenTheDesktopProgramCannotShowItsDialog) {
+    const std::string presets = folder_.presets();
+    const struct {
+        const char* what;
+        std::string program;
+        bool chooserShows;
+    } cases[] = {
+        {"a program that fails", standInProgram(folder_.home(), 3), true},
+        {"a missing program", folder_.home() + "/missing", true},
+        {"a program the user cancelled", standInProgram(folder_.home(), 1), false},
+    };
+    for (const auto& c : cases) {
+        PlatformFileDialog dialog(
+            std::make_unique<DesktopFileDialog>(DesktopFileDialog::Program::kZenity, c.program));
+        ASSERT_TRUE(dialog.start(requestFor(FileDialogRequest::Mode::kLoad, presets, frame_)))
+            << c.what;
+        std::string path = "untouched";
+        if (!c.chooserShows) {
+            ASSERT_TRUE(waitForEnd(dialog, path)) << c.what;
+            EXPECT_EQ(path, "") << c.what;
+            std::lock_guard<std::recursive_mutex> lock(editor_.mutex);
+            EXPECT_EQ(frame_->getModalView(), nullptr) << c.what;
+            continue;
+        }
+        // The editor's idle goes on asking while ours opens.
+        ASSERT_TRUE(eventually([&] { return !dialog.finished(path) && keyboardGrabbedElsewhere(); }))
+            << c.what;
+        tap(kDownKeysym);
+        tap(kReturnKeysym);
+        ASSERT_TRUE(waitForEnd(dialog, path)) << c.what;
+        EXPECT_EQ(path, presets + "/alpha.kvx") << c.what;
+    }
+    EXPECT_FALSE(hasChildProcesses());
 }
 
 }  // namespace

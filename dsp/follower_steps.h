@@ -5,15 +5,12 @@
 
 #include <cmath>
 
+#include "dsp/level_follower.h"
 #include "dsp/quad.h"
 
 namespace follower_steps {
 
-// Per-sample coefficient c of E <- E + c * (x - E) with which an old value
-// has fallen to `ratio` of itself after `seconds`.
-inline double releaseCoefficient(double ratio, double seconds, double sampleRateHz) {
-    return 1.0 - std::pow(ratio, 1.0 / (seconds * sampleRateHz));
-}
+using level_follower::releaseCoefficient;
 
 // Instant attack, exponential release: the input when it exceeds the
 // follower, else follower + (input - follower) * coeff. For a follower and an

@@ -19,9 +19,16 @@ inline double usableSampleRate(double sampleRateHz) {
                                                                  : kDefaultSampleRateHz;
 }
 
-// Per-sample coefficient l: E <- E + l * (x - E).
+// Per-sample coefficient c of E <- E + c * (x - E) with which an old value
+// has fallen to `ratio` of itself after `seconds`. Every follower of the
+// family takes its coefficient from here.
+inline double releaseCoefficient(double ratio, double seconds, double sampleRateHz) {
+    return 1.0 - std::pow(ratio, 1.0 / (seconds * sampleRateHz));
+}
+
+// The family follower's coefficient l: E <- E + l * (x - E).
 inline double coefficient(double sampleRateHz) {
-    return 1.0 - std::pow(kFallRatio, 1.0 / (usableSampleRate(sampleRateHz) * kFallTimeSeconds));
+    return releaseCoefficient(kFallRatio, kFallTimeSeconds, usableSampleRate(sampleRateHz));
 }
 
 // The constant added to and subtracted from a follower so that values far

@@ -1,20 +1,12 @@
-// The level meter of the faces: a lit and an unlit strip split at the
-// value, the split measured from the meter's own left (or top) edge so that
-// the meter can stand anywhere on the face. The bar rises at once and falls
-// by at most the decrease value per redraw.
+// The level meter of the faces: the widget layer's bar meter under the
+// class name the faces (and their tests) know it by.
 #pragma once
 
 #include "gui/vu_meter.h"
 
 class CVuMeter1 : public CVuMeter {
 public:
-    CVuMeter1(const CRect& size, CBitmap* onBitmap, CBitmap* offBitmap, int32_t nbLed,
-              int32_t style);
-
-    void draw(CDrawContext* context) override;
-
-    // The value the bar showed at its last redraw.
-    float getShownValue() const { return oldValue; }
+    using CVuMeter::CVuMeter;
 
     CLASS_METHODS(CVuMeter1, CVuMeter)
 };

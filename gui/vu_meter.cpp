@@ -24,8 +24,10 @@ void CVuMeter::draw(CDrawContext* context) {
     CBitmap* onBitmap = getBackground();
     if (!onBitmap) return;
     bounceValue();
+    // Written so that a NaN value (which the bounds above let through) keeps
+    // the bar falling instead of reaching the integer conversions below.
     const float falling = oldValue - decreaseValue;
-    const float shown = std::max(value, falling);
+    const float shown = value > falling ? value : falling;
     oldValue = shown;
 
     rectOn = size;

@@ -24,6 +24,8 @@ public:
     int32_t getStyle() const { return style; }
 
     void draw(CDrawContext* context) override;
+    // The value the bar showed at its last redraw.
+    float getShownValue() const { return oldValue; }
     // Marks for redrawing without touching the falling bar (held in oldValue).
     void setDirty(bool dirty = true) override { CView::setDirty(dirty); }
 

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <limits>
 
 #include "gui/option_menu_popup.h"
 #include "gui_test_support.h"
@@ -263,6 +264,18 @@ TEST_F(Controls, AMeterFallsByItsDecreaseValuePerRedraw) {
     frame->idle();
     EXPECT_EQ(countInRow(frame->getBackBuffer(), 30, 60, 242, kGreen), 0);
     EXPECT_FALSE(meter->isDirty());
+}
+
+TEST_F(Controls, AMeterGivenNaNKeepsFallingFromWhatItShowed) {
+    auto* meter = add(new CVuMeter(CRect(60, 25, 242, 40), image(135), image(136), 182,
+                                   kHorizontal));
+    meter->setDecreaseStepValue(0.5f);
+    meter->setValue(1.f);
+    frame->idle();
+    meter->setValue(std::numeric_limits<float>::quiet_NaN());
+    frame->idle();
+    EXPECT_EQ(meter->getShownValue(), 0.5f);
+    EXPECT_EQ(countInRow(frame->getBackBuffer(), 30, 60, 242, kGreen), 91);
 }
 
 TEST_F(Controls, AVerticalMeterLightsFromTheBottom) {

@@ -18,7 +18,7 @@ protected:
 
     void SetUp() override {
         plugin = std::make_unique<LoadedPlugin>(path_, host);
-        ASSERT_TRUE(plugin->loaded()) << dlerror();
+        ASSERT_TRUE(plugin->loaded()) << plugin->error;
         effect = plugin->effect;
     }
 

@@ -19,10 +19,11 @@ VstIntPtr TestHost::callback(AEffect*, VstInt32 opcode, VstInt32 index, VstIntPt
 
 LoadedPlugin::LoadedPlugin(const std::string& path, TestHost& host) {
     TestHost::current = &host;
-    library_ = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
+    library_ = kvx::openLibrary(path, error);
     if (!library_) return;
-    entry = reinterpret_cast<EntryPoint>(dlsym(library_, "VSTPluginMain"));
+    entry = kvx::findEntryPoint(library_);
     if (entry) effect = entry(&TestHost::callback);
+    else error = path + ": no entry point";
 }
 
 // The library stays loaded for the rest of the test process, as hosts keep

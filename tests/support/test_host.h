@@ -1,4 +1,4 @@
-// A minimal VST 2.4 host for tests: loads a plug-in library with dlopen,
+// A minimal VST 2.4 host for tests: loads a plug-in library as kvx does,
 // creates an effect through its entry point and records what the effect
 // asks of the host.
 #pragma once
@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "host/vst2.h"
+#include "tools/kvx/plugin_library.h"
 
 struct HostCall {
     VstInt32 opcode;
@@ -37,7 +38,7 @@ public:
     static TestHost* current;  // the host that answers the callback
 };
 
-// A plug-in library loaded with dlopen, and one effect of it.
+// A plug-in library, loaded by kvx's loader, and one effect of it.
 class LoadedPlugin {
 public:
     explicit LoadedPlugin(const std::string& path, TestHost& host);
@@ -53,9 +54,10 @@ public:
     std::string text(VstInt32 opcode, VstInt32 index = 0);  // a string answer
     void close();                                           // effClose, once
 
-    using EntryPoint = AEffect* (*)(audioMasterCallback);
+    using EntryPoint = kvx::EntryPoint;
     EntryPoint entry = nullptr;
+    std::string error;  // why the library did not load, if it did not
 
 private:
-    void* library_ = nullptr;
+    kvx::LibraryHandle library_ = nullptr;
 };

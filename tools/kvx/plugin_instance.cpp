@@ -12,10 +12,6 @@ namespace {
 // answer goes into a generous zeroed buffer.
 constexpr size_t kTextBufferBytes = 512;
 
-// The entry point's name in VST 2.4, then the older name that some
-// libraries still export alone.
-constexpr const char* kEntryPointNames[] = {"VSTPluginMain", "main"};
-
 std::string trimmed(const std::string& text) {
     const size_t first = text.find_first_not_of(' ');
     if (first == std::string::npos) return "";
@@ -28,7 +24,7 @@ PluginInstance::PluginInstance(const std::string& path, HostState& host) : host_
     std::string error;
     library_ = openLibrary(path, error);
     if (!library_) throw KvxError("cannot load plug-in: " + error);
-    EntryPoint entry = findEntryPoint();
+    EntryPoint entry = findEntryPoint(library_);
     if (!entry) abandon(path + ": not a VST 2.4 plug-in (no VSTPluginMain or main entry point)");
     setActiveHostState(&host_);
     effect_ = entry(&hostCallback);
@@ -44,14 +40,6 @@ PluginInstance::~PluginInstance() {
     dispatch(effClose);
     setActiveHostState(nullptr);
     closeLibrary(library_);
-}
-
-PluginInstance::EntryPoint PluginInstance::findEntryPoint() const {
-    for (const char* name : kEntryPointNames) {
-        if (void* symbol = findSymbol(library_, name))
-            return reinterpret_cast<EntryPoint>(symbol);
-    }
-    return nullptr;
 }
 
 void PluginInstance::abandon(const std::string& message) {

@@ -38,8 +38,6 @@ public:
     void setMains(bool on);
 
 private:
-    using EntryPoint = AEffect* (*)(audioMasterCallback);
-    EntryPoint findEntryPoint() const;
     [[noreturn]] void abandon(const std::string& message);
 
     HostState& host_;

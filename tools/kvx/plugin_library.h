@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "host/vst2.h"
+
 namespace kvx {
 
 using LibraryHandle = void*;
@@ -17,5 +19,10 @@ LibraryHandle openLibrary(const std::string& path, std::string& error);
 void* findSymbol(LibraryHandle library, const char* name);
 
 void closeLibrary(LibraryHandle library);
+
+// The library's own VST 2.4 entry point: VSTPluginMain, else the older name
+// main that some libraries still export alone; null when it has neither.
+using EntryPoint = AEffect* (*)(audioMasterCallback);
+EntryPoint findEntryPoint(LibraryHandle library);
 
 }  // namespace kvx

@@ -46,6 +46,13 @@ void* findSymbol(LibraryHandle library, const char* name) {
     return own ? symbol : nullptr;
 }
 
+EntryPoint findEntryPoint(LibraryHandle library) {
+    for (const char* name : {"VSTPluginMain", "main"}) {
+        if (void* symbol = findSymbol(library, name)) return reinterpret_cast<EntryPoint>(symbol);
+    }
+    return nullptr;
+}
+
 // The library stays loaded until the process ends, as in most hosts: a
 // plug-in may keep process-wide caches (fonts, for one) that it releases only
 // at exit, and unloading it early would strand them.

@@ -349,11 +349,16 @@ void CPresetSystemEditor::presetBarIdle() {
 
 // --- file dialogs ----------------------------------------------------------
 
-void CPresetSystemEditor::loadBankDialog(bool reversed) { startDialog(FileAction::kLoadBank, reversed); }
+void CPresetSystemEditor::loadBankDialog(bool reversed) {
+    startDialog(FileAction::kLoadBank, reversed);
+}
+
 void CPresetSystemEditor::saveBankDialog() { startDialog(FileAction::kSaveBank, false); }
+
 void CPresetSystemEditor::loadPresetDialog(bool reversed) {
     startDialog(FileAction::kLoadPreset, reversed);
 }
+
 void CPresetSystemEditor::savePresetDialog() { startDialog(FileAction::kSavePreset, false); }
 
 bool CPresetSystemEditor::isFileDialogOpen() {

@@ -6,6 +6,7 @@
 #include <dlfcn.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <condition_variable>
 #include <cstdio>
@@ -218,6 +219,43 @@ TEST_F(SolvaneWindow, PointerGesturesReachTheHostAsAutomation) {
     display->click(kLeftButton);
     EXPECT_TRUE(host.waitFor([](const Call& c) {
         return c.opcode == audioMasterAutomate && c.index == 8 && c.opt == 1.f;
+    }));
+    plugin.dispatch(effEditClose);
+}
+
+TEST_F(SolvaneWindow, TheProgramMenuOpensItsListAndAChosenEntrySelectsThatProgram) {
+    Plugin& plugin = makePlugin();
+    ASSERT_TRUE(plugin.openIn(parent));
+    const xcb_window_t editor = editorWindowIn(parent);
+    ASSERT_NE(editor, XCB_NONE);
+    char fifth[64] = {0};
+    ASSERT_EQ(plugin.dispatch(effGetProgramNameIndexed, 5, 0, fifth), 1);
+    host.clear();
+
+    const auto before = display->childrenOf(display->root());
+    display->movePointer(editor, 212, 326);  // the menu's click area in the preset bar
+    display->click(kLeftButton);
+    xcb_window_t list = XCB_NONE;
+    ASSERT_TRUE(eventually([&] {
+        for (xcb_window_t window : display->childrenOf(display->root()))
+            if (std::find(before.begin(), before.end(), window) == before.end()) list = window;
+        return list != XCB_NONE;
+    }));
+    // Entries are 16 pixels high inside a one-pixel border, one column of 11.
+    constexpr int kEntryHeight = 16;
+    display->movePointer(list, 30, 1 + 5 * kEntryHeight + kEntryHeight / 2);
+    display->click(kLeftButton);
+
+    EXPECT_TRUE(host.waitFor([](const Call& c) { return c.opcode == audioMasterEndEdit; }));
+    char current[64] = {0};
+    EXPECT_TRUE(eventually([&] {
+        plugin.dispatch(effGetProgramName, 0, 0, current);
+        return std::string(current) == fifth;
+    }));
+    EXPECT_GE(host.count(audioMasterUpdateDisplay, 0), 1);
+    EXPECT_TRUE(eventually([&] {
+        const auto windows = display->childrenOf(display->root());
+        return std::find(windows.begin(), windows.end(), list) == windows.end();
     }));
     plugin.dispatch(effEditClose);
 }

@@ -12,38 +12,11 @@
 #include <memory>
 #include <vector>
 
-#include "host/vst2.h"
+#include "fuzz/preset_effects.h"
 #include "presets/preset_system_effect.h"
 
-#ifdef KV_FUZZ_HAS_SOLVANE
-#include "plugins/solvane/solvane.h"
-#endif
-#ifdef KV_FUZZ_HAS_WIDMOOR
-#include "plugins/widmoor/widmoor.h"
-#endif
-#ifdef KV_FUZZ_HAS_DUPLIMO
-#include "plugins/duplimo/duplimo.h"
-#endif
 
 namespace {
-
-VstIntPtr fuzzHost(AEffect*, VstInt32 opcode, VstInt32, VstIntPtr, void*, float) {
-    return opcode == audioMasterVersion ? kVstVersion : 0;
-}
-
-std::vector<std::unique_ptr<CPresetSystemEffect>> makeEffects() {
-    std::vector<std::unique_ptr<CPresetSystemEffect>> effects;
-#ifdef KV_FUZZ_HAS_SOLVANE
-    effects.emplace_back(new Solvane(fuzzHost));
-#endif
-#ifdef KV_FUZZ_HAS_WIDMOOR
-    effects.emplace_back(new AComb(fuzzHost));
-#endif
-#ifdef KV_FUZZ_HAS_DUPLIMO
-    effects.emplace_back(new Duplimo(fuzzHost));
-#endif
-    return effects;
-}
 
 std::vector<uint8_t> currentChunk(CPresetSystemEffect& effect) {
     void* data = nullptr;
@@ -69,7 +42,7 @@ void checkWellFormed(CPresetSystemEffect& effect) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    static auto effects = makeEffects();
+    static auto effects = makePresetEffects();
     if (size < 1 || effects.empty()) return 0;
     CPresetSystemEffect& effect = *effects[data[0] % effects.size()];
     const bool overlay = (data[0] & 0x80) != 0;

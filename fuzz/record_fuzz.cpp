@@ -16,43 +16,16 @@
 #include <memory>
 #include <vector>
 
-#include "host/vst2.h"
+#include "fuzz/preset_effects.h"
 #include "presets/preset_system_effect.h"
 #include "presets/preset_transfer.h"
 
-#ifdef KV_FUZZ_HAS_SOLVANE
-#include "plugins/solvane/solvane.h"
-#endif
-#ifdef KV_FUZZ_HAS_WIDMOOR
-#include "plugins/widmoor/widmoor.h"
-#endif
-#ifdef KV_FUZZ_HAS_DUPLIMO
-#include "plugins/duplimo/duplimo.h"
-#endif
 
 namespace {
 
 constexpr uint8_t kBankBit = 0x04;
 constexpr uint8_t kReversedBit = 0x08;
 constexpr uint8_t kOverlayBit = 0x10;
-
-VstIntPtr fuzzHost(AEffect*, VstInt32 opcode, VstInt32, VstIntPtr, void*, float) {
-    return opcode == audioMasterVersion ? kVstVersion : 0;
-}
-
-std::vector<std::unique_ptr<CPresetSystemEffect>> makeEffects() {
-    std::vector<std::unique_ptr<CPresetSystemEffect>> effects;
-#ifdef KV_FUZZ_HAS_SOLVANE
-    effects.emplace_back(new Solvane(fuzzHost));
-#endif
-#ifdef KV_FUZZ_HAS_WIDMOOR
-    effects.emplace_back(new AComb(fuzzHost));
-#endif
-#ifdef KV_FUZZ_HAS_DUPLIMO
-    effects.emplace_back(new Duplimo(fuzzHost));
-#endif
-    return effects;
-}
 
 struct Load {
     PresetTransfer& transfer;
@@ -90,7 +63,7 @@ void checkValuesInRange(const ProgramStore& store) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    static auto effects = makeEffects();
+    static auto effects = makePresetEffects();
     if (size < 1 || effects.empty()) return 0;
     const uint8_t mode = data[0];
     CPresetSystemEffect& effect = *effects[(mode & 0x03) % effects.size()];

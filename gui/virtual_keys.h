@@ -13,6 +13,8 @@ enum VirtualKey : unsigned char {
     kVirtualKeyUp = 12,
     kVirtualKeyRight = 13,
     kVirtualKeyDown = 14,
+    kVirtualKeyPageUp = 15,
+    kVirtualKeyPageDown = 16,
     kVirtualKeyEnter = 19,
     kVirtualKeyDelete = 22,
     kVirtualKeyNumpad0 = 24,
@@ -23,4 +25,9 @@ enum VirtualKey : unsigned char {
     kVirtualKeyDecimal = 38,
     kVirtualKeyDivide = 39,
     kVirtualKeyEquals = 57,
+};
+
+// Bits of VstKeyCode::modifier.
+enum VstModifierBit : unsigned char {
+    kVstModifierShift = 1,
 };

@@ -9,6 +9,8 @@
 #include <memory>
 #include <string>
 
+class CFrame;
+
 struct FileDialogRequest {
     enum class Mode { kLoad, kSave };
     Mode mode = Mode::kLoad;
@@ -18,6 +20,10 @@ struct FileDialogRequest {
     std::string initialFolder;      // full path; empty: the user's home folder
     std::string initialName;        // save dialogs: the proposed file name
     unsigned long parentWindow = 0; // X11 window the dialog belongs to (0: none)
+    // The editor's frame, on whose window, connection and thread our own
+    // chooser shows (a window id alone gives none of these). Without it
+    // only a desktop dialog can be shown.
+    CFrame* frame = nullptr;
 };
 
 class FileDialog {
@@ -27,8 +33,9 @@ public:
     // Shows the dialog; false when none could be shown (another is still
     // open, or nothing can be run here).
     virtual bool start(const FileDialogRequest& request) = 0;
-    // True once the dialog has ended; `path` is then the chosen file as a full
-    // path, or empty when the user cancelled. Asked from the editor's idle.
+    // True once the dialog has ended (once per start); `path` is then the
+    // chosen file as a full path, or empty when the user cancelled or the
+    // dialog was cancelled. Asked from the editor's idle.
     virtual bool finished(std::string& path) = 0;
     // Ends an open dialog as if cancelled; safe from any thread and when
     // nothing is open. The destructor does the same.
@@ -36,5 +43,8 @@ public:
 };
 
 // The platform's dialog: a desktop dialog program where one is installed,
-// else our own chooser.
+// else our own chooser, which also stands in when the program cannot show
+// its dialog. KV_FILE_DIALOG=builtin in the environment (read once) always
+// gives our own chooser, so that tests need no desktop program. The dialog
+// must not outlive the editor whose frame it is given.
 std::unique_ptr<FileDialog> makeFileDialog();

@@ -10,7 +10,7 @@ packages=(
   dpf-plugins-vst
   libcairo2-dev libfontconfig-dev fonts-liberation2
   libxcb1-dev libxcb-xtest0-dev libxcb-keysyms1-dev libxcb-shm0-dev libxcb-image0-dev
-  xvfb xauth xdotool
+  xvfb xauth xdotool zenity
 )
 
 missing=()

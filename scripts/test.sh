@@ -14,9 +14,10 @@ run_suite() {  # name, extra cmake options...
   local dir="build-test-$1"
   shift
   echo "== build $dir"
-  cmake -S . -B "$dir" -DKV_BUILD_BENCH=OFF "$@" >/dev/null
-  cmake --build "$dir" -j"$jobs" 2>&1 | grep -E "warning|error" || true
-  cmake --build "$dir" -j"$jobs" >/dev/null
+  cmake -S . -B "$dir" -DKV_BUILD_BENCH=OFF -DKV_WERROR=ON "$@" >/dev/null
+  # A warning fails the build; only its messages are shown.
+  cmake --build "$dir" -j"$jobs" >"$dir/build.log" 2>&1 ||
+    { grep -E -A5 "warning|error" "$dir/build.log"; exit 1; }
   echo "== tests in $dir"
   # The editor tests open real windows on a virtual X server.
   (cd "$dir" && xvfb-run -a -s "-screen 0 1024x768x24" ctest --output-on-failure -j"$jobs")

@@ -5,7 +5,6 @@
 // so a burst of bad input never echoes one period later.
 #pragma once
 
-#include <cmath>
 #include <cstdint>
 
 #include "dsp/delay_ring.h"
@@ -26,7 +25,7 @@ public:
         // Stores `x` at the write position, returns the sample written `delay`
         // frames earlier (the one just stored for a delay of 0) and advances.
         float pushAndRead(float x, int32_t delay) {
-            ring->at(write) = std::isfinite(x) ? x : 0.0f;
+            ring->put(write, x);
             const float delayed = ring->at(write - static_cast<uint32_t>(delay));
             write = Ring::wrap(write + 1);
             return delayed;

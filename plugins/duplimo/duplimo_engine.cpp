@@ -37,16 +37,19 @@ void DuplimoEngine::updateDelay() {
         controls.delaySamples.store(delay, std::memory_order_relaxed);
 }
 
+// The delay is recomputed at every reset, resume included: after the host
+// changes its rate, the period then follows the new rate whether the host set
+// the base frequency before or after resuming.
 void DuplimoEngine::clearState(double sampleRateHz) {
     sampleRate_.store(period_delay::wholeSampleRate(sampleRateHz), std::memory_order_relaxed);
     line_.clear();
     previousDelayed_ = 0.0f;
     followers_ = Followers{};
+    updateDelay();
 }
 
 void DuplimoEngine::suspend(double sampleRateHz) {
     clearState(sampleRateHz);
-    updateDelay();
     reading_.store(0.0f, std::memory_order_relaxed);
 }
 

@@ -35,9 +35,9 @@ public:
     // A frequency without a usable period (NaN) keeps the delay as it was.
     void setBaseFrequency(float frequencyHz);
 
-    // Sample rate refreshed, delay line, followers and previous delayed sample
-    // cleared. suspend also recomputes the delay and sets the reading to 0;
-    // resume keeps both.
+    // Sample rate refreshed, delay recomputed from it, delay line, followers
+    // and previous delayed sample cleared. suspend also sets the reading to
+    // 0; resume keeps it.
     void suspend(double sampleRateHz);
     void resume(double sampleRateHz);
 

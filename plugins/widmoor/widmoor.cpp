@@ -101,10 +101,10 @@ void AComb::processDoubleReplacing(double** inputs, double** outputs, VstInt32 s
 
 void AComb::suspend() {
     ScopedLock lock(processingLock);
-    engine.suspend(getSampleRate());
+    engine.reset(getSampleRate());
 }
 
 void AComb::resume() {
     ScopedLock lock(processingLock);
-    engine.resume(getSampleRate());
+    engine.reset(getSampleRate());
 }

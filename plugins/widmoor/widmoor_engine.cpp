@@ -1,11 +1,13 @@
 #include "plugins/widmoor/widmoor_engine.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "dsp/follower_pair.h"
 #include "dsp/level_follower.h"
 #include "dsp/period_delay.h"
 #include "dsp/switch_state.h"
+#include "plugins/widmoor/comb_frames.h"
 #include "plugins/widmoor/widmoor_parameters.h"
 
 namespace widmoor {
@@ -13,6 +15,7 @@ namespace widmoor {
 namespace {
 
 using level_follower::FollowerPair;
+using namespace comb_frames;
 
 // Meter thresholds: both followers above kLiveLevel give the log16 reading;
 // below it the meter falls back to the side that is still audible.
@@ -48,53 +51,113 @@ float widthMeter(double sum, double diff) {
     return 0.0f;
 }
 
-// Rounding in the 32-bit path. An intermediate that is one addition or
-// subtraction of Sample values (or such a result halved, which is exact above
-// the denormal range) is computed in Sample: that is exactly the double
-// result rounded to Sample, since a double holds more than twice a float's
-// precision. Longer expressions are computed in double and rounded once.
+// Rounding. The 32-bit path rounds only the named intermediates (M, S, P, Q,
+// m, d, e, left, right and the followers' inputs) to a float and computes
+// everything between them in double; the 64-bit path rounds nothing. What
+// enters the ring, and so the previous delayed value y, is a float in both.
+// An intermediate that is a single addition or subtraction of two Sample
+// values, or such a result halved (exact in the normal range, and processing
+// runs with denormals flushed), is written in Sample arithmetic: a double
+// holds more than twice a float's precision, so the float operation gives
+// exactly the double result rounded once, and costs no conversions.
+//
+// The comb is written once for the value types of comb_frames.h and runs on
+// four frames at a time wherever four consecutive frames neither wrap a ring
+// index nor read a ring slot that a later one of them writes, frame by frame
+// elsewhere; the results are the same either way.
 
-// One output frame: the followers take |left + right| and |left - right|,
-// the outputs take left and right.
-template <typename Sample>
-inline void emit(FollowerPair& f, double coeff, Sample left, Sample right, Sample& outLeft,
-                 Sample& outRight) {
-    f.update(std::fabs(left + right), std::fabs(left - right), coeff);
-    outLeft = left;
-    outRight = right;
-}
+// What one step of the comb works with: the block's values, y, and where it
+// writes and reads the rings (plain arrays of as many samples as it has frames).
+struct Step {
+    double sign;            // -1 with "phase" on
+    double gain;            // g, the mode's share of D
+    double width;           // W, side width of the first mode
+    double w;               // emphasis of the other modes
+    float previousDelayed;  // y of the emphasis modes, carried from step to step
+    float* writeA = nullptr;
+    float* writeB = nullptr;
+    const float* readA = nullptr;
+    const float* readB = nullptr;
+};
 
-// The two emphasis modes differ in what enters the ring and in how the
-// emphasised delayed signal e (already scaled by g) reaches the outputs.
+// First mode: the side signal, widened by W, is combed.
+struct SideComb {
+    template <typename F, typename V = typename F::Values>
+    static void run(const V& l, const V& r, Step& step, V& left, V& right) {
+        using Wide = typename F::Wide;
+        using Stored = typename F::Stored;
+        const V mid = l + r;                                          // M
+        const V side = rounded<V>(step.width * (wide(l) - wide(r)));  // S
+        const V p = mid + side;
+        const V q = mid - side;
+        const typename F::Sample sign(step.sign);  // +1 or -1: s P and s Q are exact
+        store(step.writeA, storable(rounded<Stored>(sign * p)));
+        store(step.writeB, storable(rounded<Stored>(sign * q)));
+        // g (b - a) is exactly -g (a - b), and Q + (-x) is Q - x.
+        const Wide comb =
+            step.gain * (wide(loaded<Stored>(step.readA)) - wide(loaded<Stored>(step.readB)));
+        left = rounded<V>(0.5 * (wide(p) + comb));
+        right = rounded<V>(0.5 * (wide(q) - comb));
+    }
+};
+
+// The emphasis modes: e = s (a - w y), with y the delayed value of the frame
+// before. Kind says what enters the ring and how e, scaled by g (ge, wide),
+// reaches the outputs.
+template <typename Kind>
+struct EmphasisComb {
+    template <typename F, typename V = typename F::Values>
+    static void run(const V& l, const V& r, Step& step, V& left, V& right) {
+        using Stored = typename F::Stored;
+        store(step.writeA, storable(rounded<Stored>(Kind::template ringInput<F>(l, r))));
+        const typename F::Wide a = wide(loaded<Stored>(step.readA));
+        const typename F::Wide y = framesBefore(a, step.previousDelayed);
+        const V e = rounded<V>(step.sign * (a - step.w * y));
+        Kind::template mix<F>(l, r, step.gain * wide(e), left, right);
+    }
+};
+
 struct MidEmphasis {
-    template <typename Sample>
-    static Sample ringInput(Sample l, Sample r) {
+    template <typename F, typename V = typename F::Values>
+    static V ringInput(const V& l, const V& r) {
         return l + r;
     }
-    template <typename Sample>
-    static void mix(Sample l, Sample r, Sample ge, Sample& left, Sample& right) {
-        left = l + ge;
-        right = r - ge;
+    template <typename F, typename V = typename F::Values, typename Wide = typename F::Wide>
+    static void mix(const V& l, const V& r, const Wide& ge, V& left, V& right) {
+        left = rounded<V>(wide(l) + ge);
+        right = rounded<V>(wide(r) - ge);
     }
 };
 
 struct SideEmphasis {
-    template <typename Sample>
-    static Sample ringInput(Sample l, Sample r) {
-        return Sample(0.5) * (l - r);
+    template <typename F, typename V = typename F::Values>
+    static V ringInput(const V& l, const V& r) {  // d
+        return typename F::Sample(0.5) * (l - r);
     }
-    template <typename Sample>
-    static void mix(Sample l, Sample r, Sample ge, Sample& left, Sample& right) {
-        const Sample m = Sample(0.5) * (l + r);
-        const Sample d = Sample(0.5) * (l - r);
-        left = (m + ge) + d;
-        right = (m - ge) - d;
+    template <typename F, typename V = typename F::Values, typename Wide = typename F::Wide>
+    static void mix(const V& l, const V& r, const Wide& ge, V& left, V& right) {
+        const typename F::Sample half(0.5);
+        const Wide m = wide(V(half * (l + r)));
+        const Wide d = wide(V(half * (l - r)));
+        left = rounded<V>((m + ge) + d);
+        right = rounded<V>((m - ge) - d);
     }
 };
 
-// Where the comb reads: one delay behind the write index (wrapped by the ring).
-inline uint32_t readIndex(uint32_t write, const std::atomic<int32_t>& delay) {
-    return write - static_cast<uint32_t>(delay.load(std::memory_order_relaxed));
+// One step of F::kCount frames from frame `at`: the comb, then the followers
+// take |left + right| and |left - right| of each frame in order, then the
+// outputs take left and right.
+template <typename F, typename Mode, typename Sample>
+void runStep(const Sample* const* inputs, Sample* const* outputs, int at, Step& step,
+             FollowerPair& f, double coeff) {
+    using V = typename F::Values;
+    V left, right;
+    Mode::template run<F>(loaded<V>(inputs[0] + at), loaded<V>(inputs[1] + at), step, left, right);
+    const typename F::Wide sums = wide(magnitude(left + right));
+    const typename F::Wide diffs = wide(magnitude(left - right));
+    for (int k = 0; k < F::kCount; ++k) f.update(lane(sums, k), lane(diffs, k), coeff);
+    store(outputs[0] + at, left);
+    store(outputs[1] + at, right);
 }
 
 }  // namespace
@@ -108,27 +171,22 @@ void WidmoorEngine::updateDelay() {
     if (delay != period_delay::kNoDelay) delay_.store(delay, std::memory_order_relaxed);
 }
 
-void WidmoorEngine::clear(double sampleRateHz) {
+void WidmoorEngine::reset(double sampleRateHz) {
     meter_.store(0.0f, std::memory_order_relaxed);
     ringA_.clear();
     ringB_.clear();
     state_.followers = Followers{};
     state_.previousDelayed = 0.0f;
     wholeRateHz_.store(period_delay::wholeSampleRate(sampleRateHz), std::memory_order_relaxed);
-}
-
-void WidmoorEngine::suspend(double sampleRateHz) {
-    clear(sampleRateHz);
     updateDelay();
 }
-
-void WidmoorEngine::resume(double sampleRateHz) { clear(sampleRateHz); }
 
 WidmoorEngine::BlockSettings WidmoorEngine::blockSettings(double sampleRateHz) {
     BlockSettings block;
     block.sign = isOn(load(controls.phase)) ? -1.0 : 1.0;
     block.gain = gainPerDepth(modeOf(load(controls.mode))) * double(load(controls.depthGain));
-    block.width = 1.0 + 3.0 * double(load(controls.widthEmphasis));
+    block.w = load(controls.widthEmphasis);
+    block.width = 1.0 + 3.0 * block.w;
     block.coeff = followerCoeff_.at(sampleRateHz);
     return block;
 }
@@ -137,19 +195,10 @@ template <typename Sample>
 void WidmoorEngine::process(const Sample* const* inputs, Sample* const* outputs, int frames,
                             double sampleRateHz) {
     const BlockSettings block = blockSettings(sampleRateHz);
-    if (!isOn(load(controls.process))) {
+    if (isOn(load(controls.process)))
+        comb(inputs, outputs, frames, block);
+    else
         bypass(inputs, outputs, frames, block.coeff);
-    } else {
-        switch (modeOf(load(controls.mode))) {
-            case kSideComb: sideComb(inputs, outputs, frames, block); break;
-            case kMidEmphasis:
-                emphasisComb<Sample, MidEmphasis>(inputs, outputs, frames, block);
-                break;
-            case kSideEmphasis:
-                emphasisComb<Sample, SideEmphasis>(inputs, outputs, frames, block);
-                break;
-        }
-    }
     finishBlock<Sample>();
 }
 
@@ -158,65 +207,66 @@ void WidmoorEngine::bypass(const Sample* const* inputs, Sample* const* outputs, 
                            double coeff) {
     FollowerPair f(state_.followers.sum, state_.followers.diff);
     for (int i = 0; i < frames; ++i) {
-        const Sample left = inputs[0][i];
-        const Sample right = inputs[1][i];
-        emit(f, coeff, left, right, outputs[0][i], outputs[1][i]);
+        const Sample left = inputs[0][i], right = inputs[1][i];
+        f.update(std::fabs(left + right), std::fabs(left - right), coeff);
+        outputs[0][i] = left;
+        outputs[1][i] = right;
     }
     state_.followers = Followers{f.first(), f.second()};
 }
 
 template <typename Sample>
-void WidmoorEngine::sideComb(const Sample* const* inputs, Sample* const* outputs, int frames,
-                             const BlockSettings& block) {
-    // The 32-bit path computes in 32-bit arithmetic, the 64-bit path in double.
-    const Sample sign = Sample(block.sign);
-    const Sample gain = Sample(block.gain), width = Sample(block.width);
-    const double coeff = block.coeff;
-    FollowerPair f(state_.followers.sum, state_.followers.diff);
-    uint32_t write = state_.write;
-    for (int i = 0; i < frames; ++i) {
-        const Sample l = inputs[0][i], r = inputs[1][i];
-        const Sample mid = l + r;
-        const Sample side = width * (l - r);
-        const Sample p = mid + side;
-        const Sample q = mid - side;
-        const uint32_t read = readIndex(write, delay_);
-        ringA_.at(write) = static_cast<float>(sign * p);
-        ringB_.at(write) = static_cast<float>(sign * q);
-        // g (b - a) is exactly -g (a - b).
-        const Sample comb = gain * (Sample(ringA_.at(read)) - Sample(ringB_.at(read)));
-        const Sample left = Sample(0.5) * (p + comb);
-        const Sample right = Sample(0.5) * (q - comb);
-        emit(f, coeff, left, right, outputs[0][i], outputs[1][i]);
-        write = Ring::wrap(write + 1);
+void WidmoorEngine::comb(const Sample* const* inputs, Sample* const* outputs, int frames,
+                         const BlockSettings& block) {
+    switch (modeOf(load(controls.mode))) {
+        case kSideComb: combFrames<Sample, SideComb>(inputs, outputs, frames, block); break;
+        case kMidEmphasis:
+            combFrames<Sample, EmphasisComb<MidEmphasis>>(inputs, outputs, frames, block);
+            break;
+        case kSideEmphasis:
+            combFrames<Sample, EmphasisComb<SideEmphasis>>(inputs, outputs, frames, block);
+            break;
     }
-    state_.write = write;
-    state_.followers = Followers{f.first(), f.second()};
 }
 
-template <typename Sample, typename Kind>
-void WidmoorEngine::emphasisComb(const Sample* const* inputs, Sample* const* outputs, int frames,
-                                 const BlockSettings& block) {
-    const Sample sign = Sample(block.sign), gain = Sample(block.gain);
-    const double coeff = block.coeff;
+template <typename Sample, typename Mode>
+void WidmoorEngine::combFrames(const Sample* const* inputs, Sample* const* outputs, int frames,
+                               const BlockSettings& block) {
+    const uint32_t delay = static_cast<uint32_t>(delay_.load(std::memory_order_relaxed));
+    // Four frames write their slots before they read theirs, which is the
+    // order of single frames unless one of them reads a slot that a later one
+    // writes (a delay within three of the ring's length).
+    const bool inFours = delay <= kRingSamples - kGroupFrames;
+    Step step{block.sign, block.gain, block.width, block.w, state_.previousDelayed};
+    auto aim = [&step, this](uint32_t write, uint32_t read) {
+        step.writeA = ringA_.stretch(write);
+        step.writeB = ringB_.stretch(write);
+        step.readA = ringA_.stretch(read);
+        step.readB = ringB_.stretch(read);
+    };
     FollowerPair f(state_.followers.sum, state_.followers.diff);
     uint32_t write = state_.write;
-    float previous = state_.previousDelayed;
-    for (int i = 0; i < frames; ++i) {
-        const Sample l = inputs[0][i], r = inputs[1][i];
-        const Sample w = load(controls.widthEmphasis);
-        const uint32_t read = readIndex(write, delay_);
-        ringA_.at(write) = static_cast<float>(Kind::ringInput(l, r));
-        const float a = ringA_.at(read);
-        const Sample e = sign * (Sample(a) - w * Sample(previous));
-        previous = a;
-        Sample left, right;
-        Kind::mix(l, r, gain * e, left, right);
-        emit(f, coeff, left, right, outputs[0][i], outputs[1][i]);
-        write = Ring::wrap(write + 1);
+    for (int i = 0; i < frames; write = Ring::wrap(write)) {
+        uint32_t read = Ring::wrap(write - delay);
+        // Fours up to the next wrap of either index, then one frame.
+        const uint32_t span = std::min({static_cast<uint32_t>(frames - i), Ring::untilEnd(write),
+                                        Ring::untilEnd(read)});
+        for (uint32_t fours = inFours ? span / kGroupFrames : 0; fours > 0; --fours) {
+            aim(write, read);
+            runStep<Frames<Sample, kGroupFrames>, Mode>(inputs, outputs, i, step, f, block.coeff);
+            i += kGroupFrames;
+            write += kGroupFrames;
+            read += kGroupFrames;
+        }
+        if (i < frames) {
+            aim(write, read);
+            runStep<Frames<Sample, 1>, Mode>(inputs, outputs, i, step, f, block.coeff);
+            ++i;
+            ++write;
+        }
     }
     state_.write = write;
-    state_.previousDelayed = previous;
+    state_.previousDelayed = step.previousDelayed;
     state_.followers = Followers{f.first(), f.second()};
 }
 

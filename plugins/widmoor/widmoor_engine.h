@@ -44,11 +44,12 @@ public:
     // frequency. Any thread; the next sample uses it.
     void updateDelay();
 
-    // Resets under the caller's lock: rings, previous delayed value,
-    // followers and meter cleared, the whole sample rate taken anew.
-    // suspend() also recomputes the delay; resume() keeps it.
-    void suspend(double sampleRateHz);
-    void resume(double sampleRateHz);
+    // The effect's suspend and resume, under the caller's lock: rings,
+    // previous delayed value, followers and meter cleared, the whole sample
+    // rate taken anew and the delay recomputed from it, so that the comb
+    // follows a new host rate whether the host sets the base frequency
+    // before or after resuming.
+    void reset(double sampleRateHz);
 
     // One block of n frames; inputs and outputs may be the same buffers.
     // Sample is float (intermediates rounded to 32 bits) or double.
@@ -69,28 +70,28 @@ private:
         Followers followers;
     };
 
-    // Per-block values of the comb.
+    // Per-block values of the comb. The delay is read per block as well: a
+    // change from another thread is taken up by the next block.
     struct BlockSettings {
         double sign;   // -1 with "phase" on
         double gain;   // g, the mode's share of D
-        double width;  // W, side width of the first mode
+        double w;      // emphasis of the second and third mode
+        double width;  // W = 1 + 3 w, side width of the first mode
         double coeff;  // follower coefficient
     };
 
     template <typename Sample>
     void bypass(const Sample* const* inputs, Sample* const* outputs, int frames, double coeff);
     template <typename Sample>
-    void sideComb(const Sample* const* inputs, Sample* const* outputs, int frames,
-                  const BlockSettings& block);
-    // Kind: what enters the ring and how the emphasised delay reaches the outputs.
-    template <typename Sample, typename Kind>
-    void emphasisComb(const Sample* const* inputs, Sample* const* outputs, int frames,
-                      const BlockSettings& block);
+    void comb(const Sample* const* inputs, Sample* const* outputs, int frames,
+              const BlockSettings& block);
+    template <typename Sample, typename Mode>
+    void combFrames(const Sample* const* inputs, Sample* const* outputs, int frames,
+                    const BlockSettings& block);
     template <typename Sample>
     void finishBlock();
 
     BlockSettings blockSettings(double sampleRateHz);
-    void clear(double sampleRateHz);
 
     Ring ringA_;
     Ring ringB_;

@@ -228,20 +228,16 @@ TEST(DuplimoEngineDelay, StaysInsideTheLineAtAnySampleRateAndFrequency) {
     }
 }
 
-TEST(DuplimoEngineDelay, FollowsTheSampleRateAtSuspendAndFrequencyChanges) {
+TEST(DuplimoEngineDelay, FollowsTheSampleRateAtResetsAndFrequencyChanges) {
     DuplimoEngine engine(44100.0);
     apply(engine, {1.0f, 0.0f, 0.0f, false});
     EXPECT_EQ(measureDelay(engine, 44100.0), 2205.0L);
-    engine.resume(96000.0);  // resume keeps the read position
-    EXPECT_EQ(measureDelay(engine, 96000.0), 2205.0L);
-    engine.suspend(96000.0);  // suspend recomputes it with the new rate
+    engine.resume(96000.0);  // both resets recompute it with the new rate
     EXPECT_EQ(measureDelay(engine, 96000.0), 4800.0L);
-    engine.resume(48000.0);
-    EXPECT_EQ(measureDelay(engine, 48000.0), 4800.0L);
-    engine.setBaseFrequency(duplimo::baseFrequencyHz(0.0f));  // uses the rate of that resume
+    engine.suspend(48000.0);
     EXPECT_EQ(measureDelay(engine, 48000.0), 2400.0L);
-    engine.setBaseFrequency(duplimo::baseFrequencyHz(1.0f));
-    EXPECT_EQ(measureDelay(engine, 48000.0), 48.0L);
+    engine.setBaseFrequency(duplimo::baseFrequencyHz(1.0f));  // uses the rate of that reset
+    EXPECT_EQ(measureDelay(engine, 96000.0), 48.0L);
 }
 
 TYPED_TEST(DuplimoEngineTest, ReadingFromMonoAndSideLevels) {

@@ -28,18 +28,6 @@ constexpr auto kPatience = std::chrono::seconds(5);
 constexpr auto kPoll = std::chrono::milliseconds(10);
 const CRect kFieldRect(20, 20, 220, 40);
 
-// The editor side of the frame: the lock its window takes and the idle.
-class LockingEditor : public VSTGUIEditorInterface {
-public:
-    void doIdleStuff() override {
-        if (frame) frame->idle();
-    }
-    std::recursive_mutex* getGuiMutex() override { return &mutex; }
-    void setFrame(CFrame* f) { frame = f; }
-
-    std::recursive_mutex mutex;
-};
-
 // A view that keeps the keys it was given that type a character.
 class KeyProbe : public CView {
 public:

@@ -2,6 +2,7 @@
 // window opened in it. Tests skip when there is no display.
 #pragma once
 
+#include "gui/frame.h"
 #include "gui/platform_window.h"
 #include "recording_listener.h"
 #include "test_display.h"
@@ -9,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <mutex>
 
 namespace gui::x11::test {
 
@@ -16,6 +18,18 @@ constexpr int kEditorWidth = 302;
 constexpr int kEditorHeight = 343;
 constexpr int kParentWidth = 400;
 constexpr int kParentHeight = 400;
+
+// The editor side of a frame: the lock its window takes and the idle.
+class LockingEditor : public VSTGUIEditorInterface {
+public:
+    void doIdleStuff() override {
+        if (frame) frame->idle();
+    }
+    std::recursive_mutex* getGuiMutex() override { return &mutex; }
+    void setFrame(CFrame* f) { frame = f; }
+
+    std::recursive_mutex mutex;
+};
 
 inline void* asParent(xcb_window_t window) {
     return reinterpret_cast<void*>(static_cast<uintptr_t>(window));

@@ -3,6 +3,7 @@
 // chunks that carry values no parameter can hold.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <limits>
@@ -206,6 +207,48 @@ TEST_P(FamilyPlugin, ChunkWithNonFiniteProgramValuesIsRefused) {
                   -1)
             << GetParam() << " program " << c.program;
         EXPECT_EQ(chunk(), before) << GetParam();
+    }
+}
+
+// Hosts differ in when they set parameters: kvx before resuming at a new
+// rate, Ardour after. Both must give the same output, and the combs must
+// delay by the new rate's period: baseFreq 0.3 (108.2 Hz) is 444 samples at
+// 48 kHz, not the 408 of 44.1 kHz.
+TEST_P(FamilyPlugin, ParametersBeforeOrAfterResumeGiveTheSameOutput) {
+    const std::pair<int, float> setting[] = {{0, 1.0f}, {1, 0.3f}, {3, 1.0f}};
+    auto setAll = [&setting](AEffect* e) {
+        for (const auto& [index, value] : setting) e->setParameter(e, index, value);
+    };
+    auto resumeAt48k = [](LoadedPlugin& p) {
+        p.dispatch(effSetSampleRate, 0, 0, nullptr, 48000.0f);
+        p.dispatch(effMainsChanged, 0, 1);
+    };
+    TestHost otherHost;
+    LoadedPlugin after(libraryPath(), otherHost);
+    ASSERT_TRUE(after.loaded());
+    setAll(effect);
+    resumeAt48k(*plugin);
+    resumeAt48k(after);
+    setAll(after.effect);
+
+    constexpr int kLength = 600;
+    std::vector<float> left(kLength), right(kLength);
+    left[0] = 1;  // an impulse on the left only: the combs put it into the side signal
+    std::vector<float> out[2], outAfter[2];
+    for (auto* o : {out, outAfter}) o[0] = o[1] = std::vector<float>(kLength);
+    float* in[2] = {left.data(), right.data()};
+    float* firstOut[2] = {out[0].data(), out[1].data()};
+    float* secondOut[2] = {outAfter[0].data(), outAfter[1].data()};
+    effect->processReplacing(effect, in, firstOut, kLength);
+    after.effect->processReplacing(after.effect, in, secondOut, kLength);
+    EXPECT_EQ(out[0], outAfter[0]);
+    EXPECT_EQ(out[1], outAfter[1]);
+
+    const std::string name = GetParam();
+    if (name == "widmoor.so" || name == "duplimo.so") {
+        const auto echo = std::find_if(out[1].begin() + 1, out[1].end(),
+                                       [](float x) { return x != 0; });
+        EXPECT_EQ(echo - out[1].begin(), 444) << name;
     }
 }
 

@@ -66,7 +66,11 @@ ScratchDir::~ScratchDir() {
     std::filesystem::remove_all(path_, ignored);
 }
 
-std::string solvanePath() { return std::string(KV_PLUGIN_DIR) + "/solvane.so"; }
+std::string solvanePath() { return pluginPath("solvane"); }
+
+std::string pluginPath(const std::string& name) {
+    return std::string(KV_PLUGIN_DIR) + "/" + name + ".so";
+}
 
 std::string fixturePath(const std::string& name) {
     return std::string(KVX_FIXTURE_DIR) + "/" + name + ".so";

@@ -29,4 +29,6 @@ private:
 };
 
 std::string solvanePath();
+// One of the family's built plug-ins by name ("widmoor", "scopra", ...).
+std::string pluginPath(const std::string& name);
 std::string fixturePath(const std::string& name);

@@ -18,20 +18,6 @@ constexpr size_t kDemoFrames = 264600;  // six seconds
 constexpr const char* kShortRate = "8000";  // keeps most renders short
 constexpr int kShortRateHz = 8000;
 
-void expectSameSamples(const Sound& a, const Sound& b) {
-    ASSERT_EQ(a.channels, b.channels);
-    ASSERT_EQ(a.samples.size(), b.samples.size());
-    size_t differing = 0;
-    for (size_t i = 0; i < a.samples.size(); ++i) differing += a.samples[i] != b.samples[i];
-    EXPECT_EQ(differing, 0u);
-}
-
-bool channelsEqual(const Sound& s) {
-    for (size_t f = 0; f < s.frames(); ++f)
-        if (s.at(f, 0) != s.at(f, 1)) return false;
-    return s.frames() > 0;
-}
-
 class KvxRender : public ::testing::Test {
 protected:
     ScratchDir dir;
@@ -249,7 +235,8 @@ TEST(KvxHelp, PrintsUsageForEveryCommand) {
     const KvxRun run = runKvx({"--help"});
     EXPECT_EQ(run.exitCode, 0);
     for (const char* command : {"kvx info PLUGIN", "kvx render [options] PLUGIN [IN] OUT",
-                                "kvx demo", "--state-out FILE"})
+                                "kvx demo", "--state-out FILE", "--preset FILE",
+                                "--save-preset FILE"})
         EXPECT_NE(run.out.find(command), std::string::npos) << command;
 }
 

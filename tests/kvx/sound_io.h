@@ -17,3 +17,8 @@ struct Sound {
 // A failed read gives a Sound with no channels.
 Sound readSound(const std::string& path);
 bool writeSound(const std::string& path, const Sound& sound);
+
+// A test failure unless both have the same shape and every sample is equal.
+void expectSameSamples(const Sound& a, const Sound& b);
+// True for a sound with frames whose two channels are equal throughout.
+bool channelsEqual(const Sound& s);

@@ -5,6 +5,7 @@
 #include "tools/kvx/demo_signal.h"
 #include "tools/kvx/host_callback.h"
 #include "tools/kvx/plugin_instance.h"
+#include "tools/kvx/plugin_preset.h"
 #include "tools/kvx/plugin_state.h"
 #include "tools/kvx/program_selection.h"
 #include "tools/kvx/progress_reporter.h"
@@ -30,12 +31,26 @@ void checkCapabilities(const PluginInstance& plugin, const RenderOptions& option
     if (!options.stateIn.empty() || !options.stateOut.empty()) requireChunks(plugin);
 }
 
-// State first, then the program, then single parameters, so that each
-// later choice overrides the earlier ones.
+// The preset system is asked for through the open effect's chunk, so this
+// check follows effOpen; it still comes before any audio is made.
+void checkPresetSystem(PluginInstance& plugin, const RenderOptions& options) {
+    if (!options.presetIn.empty() || !options.presetOut.empty()) requirePresetSystem(plugin);
+}
+
+// State first, then the program, then a preset into the current program,
+// then single parameters, so that each later choice overrides the earlier
+// ones.
 void prepare(PluginInstance& plugin, const RenderOptions& options) {
     if (!options.stateIn.empty()) restoreState(plugin, options.stateIn);
     if (options.program) selectProgram(plugin, *options.program);
+    if (!options.presetIn.empty()) loadPreset(plugin, options.presetIn);
     applyAssignments(plugin, options.assignments);
+}
+
+// The bank's state first, then the current program as a preset.
+void saveAfterwards(PluginInstance& plugin, const RenderOptions& options) {
+    if (!options.stateOut.empty()) saveState(plugin, options.stateOut);
+    if (!options.presetOut.empty()) savePreset(plugin, options.presetOut);
 }
 
 ProgressReporter makeProgress(const RenderOptions& options, const AudioSource& source) {
@@ -56,12 +71,13 @@ int runRender(const Arguments& args) {
     PluginInstance plugin(options.pluginPath, host);
     checkCapabilities(plugin, options);
     plugin.open(static_cast<float>(source->sampleRateHz()), options.settings.blockFrames);
+    checkPresetSystem(plugin, options);
     prepare(plugin, options);
     SoundFileWriter writer(options.outputPath, source->sampleRateHz(), options.outputFormat);
     ProgressReporter progress = makeProgress(options, *source);
     const RenderLevels levels = render(plugin, *source, writer, options.settings, progress);
     writer.close();
-    if (!options.stateOut.empty()) saveState(plugin, options.stateOut);
+    saveAfterwards(plugin, options);
     std::cout << "input " << describeLevels(levels.input) << "; output "
               << describeLevels(levels.output) << "\n";
     return 0;

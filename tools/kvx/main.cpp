@@ -48,10 +48,16 @@ constexpr const char* kUsageDetails =
     "  --program N       select program N before rendering\n"
     "  --state-in FILE   restore the plug-in's state chunk from FILE first\n"
     "  --state-out FILE  save the plug-in's state chunk to FILE afterwards\n"
+    "  --preset FILE     load one of our preset files (.kvx) into the current\n"
+    "                    program (our plug-ins with presets only)\n"
+    "  --save-preset FILE\n"
+    "                    save the current program as a preset file afterwards\n"
     "  --progress        show progress on stderr (shown by itself on a terminal\n"
     "                    for inputs of 30 s or more)\n"
     "  --rate HZ         sample rate of the demo signal (default 44100)\n"
-    "  --help            this text\n";
+    "  --help            this text\n"
+    "  Before rendering: --state-in, then --program, then --preset, then --set;\n"
+    "  afterwards: --state-out, then --save-preset.\n";
 
 void printUsage(FILE* out) {
     std::fprintf(out, "usage:\n");

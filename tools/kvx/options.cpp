@@ -109,6 +109,8 @@ const OptionRules<RenderOptions> kRenderRules = {
      }},
     {"--state-in", true, [](RenderOptions& o, const std::string& v) { o.stateIn = v; }},
     {"--state-out", true, [](RenderOptions& o, const std::string& v) { o.stateOut = v; }},
+    {"--preset", true, [](RenderOptions& o, const std::string& v) { o.presetIn = v; }},
+    {"--save-preset", true, [](RenderOptions& o, const std::string& v) { o.presetOut = v; }},
     {"--progress", false, [](RenderOptions& o, const std::string&) { o.progress = true; }},
     {"--rate", true, [](RenderOptions& o, const std::string& v) { o.demoRateHz = parseRate(v); }},
 };

@@ -39,6 +39,8 @@ struct RenderOptions {
     std::optional<int> program;
     std::string stateIn;
     std::string stateOut;
+    std::string presetIn;   // --preset
+    std::string presetOut;  // --save-preset
     bool progress = false;
     std::optional<int> demoRateHz;
 };

@@ -66,12 +66,16 @@ VstIntPtr PluginInstance::dispatch(VstInt32 opcode, VstInt32 index, VstIntPtr va
 }
 
 std::string PluginInstance::text(VstInt32 opcode, VstInt32 index, VstIntPtr* answer) {
+    return trimmed(rawText(opcode, index, answer));
+}
+
+std::string PluginInstance::rawText(VstInt32 opcode, VstInt32 index, VstIntPtr* answer) {
     char buffer[kTextBufferBytes];
     std::memset(buffer, 0, sizeof buffer);
     const VstIntPtr result = dispatch(opcode, index, 0, buffer);
     if (answer) *answer = result;
     buffer[kTextBufferBytes - 1] = '\0';
-    return trimmed(buffer);
+    return buffer;
 }
 
 void PluginInstance::open(float sampleRateHz, VstInt32 blockFrames) {

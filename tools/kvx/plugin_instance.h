@@ -30,6 +30,8 @@ public:
     // A string answer of the dispatcher, trimmed of surrounding spaces; the
     // dispatcher's own return value goes to `answer` when given.
     std::string text(VstInt32 opcode, VstInt32 index = 0, VstIntPtr* answer = nullptr);
+    // The same answer exactly as given, spaces and all.
+    std::string rawText(VstInt32 opcode, VstInt32 index = 0, VstIntPtr* answer = nullptr);
 
     // effOpen, then the sample rate and the largest block the host will send.
     void open(float sampleRateHz, VstInt32 blockFrames);

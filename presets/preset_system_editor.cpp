@@ -16,10 +16,6 @@
 #include "presets/remembered_presets.h"
 #include "presets/save_load_button.h"
 
-// The platform's dialogs, where they are linked in; without them the bar
-// opens no dialog unless it is given a factory of its own.
-std::unique_ptr<FileDialog> makeFileDialog() __attribute__((weak));
-
 using namespace preset_bar;
 
 namespace {
@@ -142,9 +138,10 @@ std::string programName(CPresetSystemEffect& effect, int program) {
 
 CPresetSystemEditor::CPresetSystemEditor(CPresetSystemEffect* effect,
                                          const gui::ResourceTable& resources, CCoord barTop)
-    : ADEditorBase(effect, resources), presetEffect_(effect), barTop_(barTop) {
-    if (makeFileDialog) dialogFactory_ = makeFileDialog;
-}
+    : ADEditorBase(effect, resources),
+      presetEffect_(effect),
+      barTop_(barTop),
+      dialogFactory_(makeFileDialog) {}
 
 CPresetSystemEditor::~CPresetSystemEditor() {
     GuiLock lock(guiMutex());
@@ -382,6 +379,7 @@ FileDialogRequest CPresetSystemEditor::requestFor(FileAction action, bool revers
     if (!load) request.initialName = bank ? locations.bankFile : locations.presetFile;
     request.parentWindow =
         static_cast<unsigned long>(reinterpret_cast<uintptr_t>(systemWindow_));
+    request.frame = frame;
     return request;
 }
 

@@ -55,7 +55,8 @@ constexpr int kButtonCount = 10;
 
 class CPresetSystemEditor : public ADEditorBase {
 public:
-    // Makes the file dialogs the bar opens.
+    // Makes the file dialogs the bar opens; the platform's (makeFileDialog)
+    // unless another is set.
     using FileDialogFactory = std::function<std::unique_ptr<FileDialog>()>;
 
     // `barTop` is the bar's top edge on the face; everything else of the bar

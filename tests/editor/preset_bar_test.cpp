@@ -218,6 +218,7 @@ TEST_F(PresetBar, PresetsAndBanksGoToFilesAndComeBack) {
     EXPECT_EQ(save.title, "Save preset");
     EXPECT_EQ(save.extension, "kvx");
     EXPECT_EQ(save.description, "KVX Preset");
+    EXPECT_EQ(save.frame, frame);  // where our own chooser shows
     auto* saveButton = dynamic_cast<CSaveLoadButton*>(barControl(1005));
     EXPECT_TRUE(saveButton->isHeld());  // pressed for as long as the dialog is open
     EXPECT_EQ(saveButton->getValue(), 0.f);

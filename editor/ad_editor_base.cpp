@@ -88,6 +88,7 @@ void ADEditorBase::doIdleStuff() {
 }
 
 void ADEditorBase::applyRecordedChanges() {
+    presetBarIdle();
     const uint32_t changed = changedParameters_.exchange(0, std::memory_order_acquire);
     for (VstInt32 index = 0; index < kMaxTrackedParameters; ++index)
         if (changed & (1u << index)) refreshParameter(index);

@@ -90,6 +90,9 @@ protected:
     virtual void openPresetBar() {}
     virtual void closePresetBar() {}
     virtual void presetBarValueChanged(CControl* /*control*/) {}
+    // On every idle, before the recorded parameter changes are applied (what
+    // the bar does here may record more of them).
+    virtual void presetBarIdle() {}
 
     // For the hooks.
     CBitmap* getBackgroundBitmap() const { return background_; }

@@ -107,8 +107,23 @@ VstInt32 CPresetSystemEffect::setChunk(void* data, VstInt32 byteSize, bool) {
         selected = reading.storedProgram >= 0 && reading.storedProgram < programs.numPrograms();
         if (selected) applyProgram(reading.storedProgram);
     }
+    showBankInEditor();
     if (selected) announceProgramChange();
     return 0;
+}
+
+void CPresetSystemEffect::showBankInEditor() {
+    if (!editor) return;
+    char name[kProgramNameBytes + 1];
+    for (int p = 0; p < programs.numPrograms(); ++p) {
+        getProgramNameIndexed(0, p, name);
+        editor->showProgramEntry(p, name);
+    }
+    // The current entry last, so that it is the one the menu ends on.
+    const int current = getCurrentProgramIndex();
+    getProgramNameIndexed(0, current, name);
+    editor->showProgramEntry(current, name);
+    editor->showProgramName(name);
 }
 
 int CPresetSystemEffect::getCurrentProgramIndex() {

@@ -81,6 +81,9 @@ private:
     void applyProgram(int index);
     // After a program was applied, without the lock: the host updates its view.
     void announceProgramChange();
+    // After a whole bank came in, without the lock: the editor's program menu
+    // and name field show what the programs now hold.
+    void showBankInEditor();
     size_t chunkBytes() const;
 
     Mutex programLock;

@@ -39,7 +39,8 @@ CParamDisplayValueToStringProc readOutText(ReadOut readOut) {
 
 }  // namespace
 
-ADEditor::ADEditor(Solvane* effect) : ADEditorBase(effect, solvaneResources()), solvane(effect) {}
+ADEditor::ADEditor(Solvane* effect)
+    : CPresetSystemEditor(effect, solvaneResources(), kPresetBarTop), solvane(effect) {}
 
 ADEditor::~ADEditor() { close(); }
 

@@ -1,9 +1,10 @@
 // solvane's editor: the face of the stereo image controller. Five sliders
 // with their read-outs, four switches, the mid/side and left/right meters,
-// the labels and the about screen; everything else is the shared editor base.
+// the labels and the about screen; the preset bar and everything else is the
+// shared editor base.
 #pragma once
 
-#include "editor/ad_editor_base.h"
+#include "presets/preset_system_editor.h"
 #include "plugins/solvane/solvane_parameters.h"
 
 class CHorizontalSlider;
@@ -14,7 +15,7 @@ class Solvane;
 
 namespace solvane {
 
-class ADEditor : public ADEditorBase {
+class ADEditor : public CPresetSystemEditor {
 public:
     explicit ADEditor(Solvane* effect);
     ~ADEditor() override;

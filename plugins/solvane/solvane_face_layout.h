@@ -104,4 +104,7 @@ constexpr AboutPlacement kAbout{
 
 constexpr CColor kTextColour = MakeCColor(0, 0, 0);
 
+// The preset bar's top edge, below the about control's click area.
+constexpr CCoord kPresetBarTop = 312;
+
 }  // namespace solvane::face

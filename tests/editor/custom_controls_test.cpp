@@ -6,6 +6,7 @@
 #include "editor/kv_kick_button.h"
 #include "editor/kv_rocker_switch.h"
 #include "editor/vu_meter1.h"
+#include "presets/save_load_button.h"
 #include "tests/gui/gui_test_support.h"
 
 using namespace guitest;
@@ -144,6 +145,51 @@ TEST_F(CustomControls, KickButtonWithoutListenerOrBitmapStillWorks) {
     press(frame, 45, 15);
     EXPECT_EQ(listener.heard.size(), 1u);
     EXPECT_EQ(shownAt(45, 15), kWhite);  // nothing drawn over the frame
+}
+
+// --- CSaveLoadButton --------------------------------------------------------
+
+TEST_F(CustomControls, SaveLoadButtonTellsAPlainRightPressApartAndShowsItsStates) {
+    auto* button = add(new CSaveLoadButton(CRect(10, 10, 30, 20), &listener, 1004,
+                                           kImageHeight, bitmap(kThreeImages), CPoint(0, 0)));
+    const struct {
+        int32_t buttons;
+        CMouseEventResult result;
+        float heard;  // -1: nothing
+    } presses[] = {
+        {kRButton, kMouseDownEventHandledButDontNeedMovedOrUpEvents, 0.5f},
+        {kRButton | kShift, kMouseDownEventHandledButDontNeedMovedOrUpEvents, 1.f},
+        {kRButton | kDoubleClick, kMouseDownEventHandledButDontNeedMovedOrUpEvents, 1.f},
+        {kLButton, kMouseDownEventHandledButDontNeedMovedOrUpEvents, 1.f},
+        {kLButton | kRButton, kMouseDownEventHandledButDontNeedMovedOrUpEvents, 1.f},
+        {kMButton, kMouseEventNotHandled, -1.f},
+    };
+    for (const auto& p : presses) {
+        listener.heard.clear();
+        EXPECT_EQ(press(frame, 12, 12, p.buttons), p.result) << p.buttons;
+        if (p.heard < 0) {
+            EXPECT_TRUE(listener.heard.empty());
+        } else {
+            ASSERT_EQ(listener.heard.size(), 1u);
+            EXPECT_EQ(listener.heard[0].value, p.heard) << p.buttons;
+        }
+        EXPECT_EQ(button->getValue(), 0.f);
+    }
+
+    EXPECT_EQ(shownAt(15, 15), kRed);  // the press shows nothing once told
+    move(frame, 15, 15);
+    EXPECT_EQ(shownAt(15, 15), kGreen);
+    move(frame, 100, 50);
+    EXPECT_EQ(shownAt(15, 15), kRed);
+    button->setHeld(true);  // its dialog is open
+    EXPECT_EQ(shownAt(15, 15), kBlue);
+    button->setHeld(false);
+    EXPECT_EQ(shownAt(15, 15), kRed);
+
+    auto* deaf = add(new CSaveLoadButton(CRect(40, 10, 60, 20), nullptr, 1005, kImageHeight,
+                                         bitmap(kThreeImages), CPoint(0, 0)));
+    EXPECT_EQ(press(frame, 45, 15), kMouseEventNotHandled);
+    EXPECT_EQ(deaf->getValue(), 0.f);
 }
 
 // --- CKVRockerSwitch -------------------------------------------------------

@@ -14,7 +14,7 @@ using namespace edtest;
 
 namespace {
 
-constexpr int kFaceViews = 26;
+constexpr int kFaceViews = 26 + 13;  // the face, then the preset bar
 
 class EditorLifecycle : public SolvaneEditorTest {
 protected:

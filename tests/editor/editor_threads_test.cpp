@@ -3,6 +3,7 @@
 // editors drawing at the same time. Meant for the ThreadSanitizer build as
 // much as for the plain one.
 #include <atomic>
+#include <string>
 #include <thread>
 
 #include "tests/editor/editor_test_support.h"
@@ -94,6 +95,39 @@ TEST_F(EditorThreads, TwoEditorsDrawAtTheSameTimeOnTheirOwnThreads) {
     join();
     secondEditor->close();
     EXPECT_EQ(secondEditor->getFrame(), nullptr);
+}
+
+TEST_F(EditorThreads, NamesAndBanksFromTheHostThreadEndWithTheLastOneInTheBar) {
+    CFrame* frame = openHeadless();
+    Solvane other(&TestHost::callback);
+    other.selectProgram(6);
+    void* data = nullptr;
+    const VstInt32 bytes = other.getChunk(&data, false);
+    const auto* first = static_cast<const uint8_t*>(data);
+    const std::vector<uint8_t> chunk(first, first + bytes);
+    threads.emplace_back([this, &chunk] {
+        std::vector<uint8_t> copy = chunk;
+        for (int step = 0; !stop.load(); ++step) {
+            if (step % 8 == 0) {
+                effect->setChunk(copy.data(), static_cast<VstInt32>(copy.size()), false);
+            } else {
+                std::string name = "host " + std::to_string(step);
+                effect->setProgramName(name.data());
+            }
+        }
+    });
+    const auto end = std::chrono::steady_clock::now() + kRunTime;
+    while (std::chrono::steady_clock::now() < end) editor->idle();
+    join();
+
+    effect->setProgramName(const_cast<char*>("the last name"));
+    editor->idle();
+    auto* name = dynamic_cast<CTextEdit*>(controlWithTag(frame, "CTextEdit", 1000));
+    auto* menu = dynamic_cast<COptionMenu*>(controlWithTag(frame, "COptionMenu", 1012));
+    ASSERT_TRUE(name && menu);
+    EXPECT_EQ(std::string(name->getText()), "the last name");
+    EXPECT_EQ(menu->getCurrentIndex(), 6);
+    EXPECT_EQ(std::string(menu->getCurrent()->getTitle()), "the last name");
 }
 
 }  // namespace

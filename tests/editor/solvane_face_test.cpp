@@ -62,11 +62,12 @@ protected:
 };
 
 TEST_F(SolvaneFace, IsBuiltInLayoutOrderWithTheAboutControlOnTop) {
-    ASSERT_EQ(frame->getNbViews(), 26);
-    auto* last = dynamic_cast<CControl*>(frame->getView(frame->getNbViews() - 1));
-    ASSERT_TRUE(last && last->isTypeOf("CAbout"));
-    EXPECT_EQ(last->getTag(), 10);
-    EXPECT_EQ(last->getViewSize(), CRect(70, 282, 225, 302));
+    // The face's 26 views, the about control last of them, then the preset bar.
+    ASSERT_EQ(frame->getNbViews(), 26 + 13);
+    auto* about = dynamic_cast<CControl*>(frame->getView(25));
+    ASSERT_TRUE(about && about->isTypeOf("CAbout"));
+    EXPECT_EQ(about->getTag(), 10);
+    EXPECT_EQ(about->getViewSize(), CRect(70, 282, 225, 302));
 
     std::vector<int32_t> sliderTags, switchTags;
     for (CControl* control : controlsOfType(frame, "CHorizontalSlider"))

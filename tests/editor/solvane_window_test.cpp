@@ -4,11 +4,15 @@
 // run under xvfb-run -a -s "-screen 0 1024x768x24".
 #include <cairo.h>
 #include <dlfcn.h>
+#include <unistd.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <condition_variable>
 #include <cstdio>
+#include <cstdlib>
+#include <filesystem>
 #include <functional>
 #include <memory>
 #include <mutex>
@@ -220,6 +224,106 @@ TEST_F(SolvaneWindow, PointerGesturesReachTheHostAsAutomation) {
         return c.opcode == audioMasterAutomate && c.index == 8 && c.opt == 1.f;
     }));
     plugin.dispatch(effEditClose);
+}
+
+TEST_F(SolvaneWindow, TheProgramMenuOpensItsListAndAChosenEntrySelectsThatProgram) {
+    Plugin& plugin = makePlugin();
+    ASSERT_TRUE(plugin.openIn(parent));
+    const xcb_window_t editor = editorWindowIn(parent);
+    ASSERT_NE(editor, XCB_NONE);
+    char fifth[64] = {0};
+    ASSERT_EQ(plugin.dispatch(effGetProgramNameIndexed, 5, 0, fifth), 1);
+    host.clear();
+
+    const auto before = display->childrenOf(display->root());
+    display->movePointer(editor, 212, 326);  // the menu's click area in the preset bar
+    display->click(kLeftButton);
+    xcb_window_t list = XCB_NONE;
+    ASSERT_TRUE(eventually([&] {
+        for (xcb_window_t window : display->childrenOf(display->root()))
+            if (std::find(before.begin(), before.end(), window) == before.end()) list = window;
+        return list != XCB_NONE;
+    }));
+    // Entries are 16 pixels high inside a one-pixel border, one column of 11.
+    constexpr int kEntryHeight = 16;
+    display->movePointer(list, 30, 1 + 5 * kEntryHeight + kEntryHeight / 2);
+    display->click(kLeftButton);
+
+    EXPECT_TRUE(host.waitFor([](const Call& c) { return c.opcode == audioMasterEndEdit; }));
+    char current[64] = {0};
+    EXPECT_TRUE(eventually([&] {
+        plugin.dispatch(effGetProgramName, 0, 0, current);
+        return std::string(current) == fifth;
+    }));
+    EXPECT_GE(host.count(audioMasterUpdateDisplay, 0), 1);
+    EXPECT_TRUE(eventually([&] {
+        const auto windows = display->childrenOf(display->root());
+        return std::find(windows.begin(), windows.end(), list) == windows.end();
+    }));
+    plugin.dispatch(effEditClose);
+}
+
+TEST_F(SolvaneWindow, APresetSavedThroughOurOwnChooserLoadsBack) {
+    setenv("KV_FILE_DIALOG", "builtin", 1);  // no desktop dialog program in tests
+    const std::filesystem::path folder =
+        std::filesystem::temp_directory_path() / ("kvbar-" + std::to_string(getpid()));
+    std::filesystem::create_directories(folder);
+    // The effect remembers where the dialogs were: in a configuration of
+    // the test's own, so that no file name is proposed and nothing of the
+    // user's changes.
+    const char* configHome = std::getenv("XDG_CONFIG_HOME");
+    const std::string previousConfigHome = configHome ? configHome : "";
+    setenv("XDG_CONFIG_HOME", (folder / "config").c_str(), 1);
+    const std::string path = (folder / "one.kvx").string();
+    Plugin& plugin = makePlugin();
+    ASSERT_TRUE(plugin.openIn(parent));
+    const xcb_window_t editor = editorWindowIn(parent);
+    plugin.effect->setParameter(plugin.effect, 0, 0.25f);
+
+    // Clicks a preset button, types the file's full path into the chooser
+    // that opens and chooses it with Return.
+    const auto choose = [&](int buttonX) {
+        const auto before = display->childrenOf(display->root());
+        display->movePointer(editor, buttonX, 319);
+        display->click(kLeftButton);
+        xcb_window_t chooser = XCB_NONE;
+        ASSERT_TRUE(eventually([&] {
+            for (xcb_window_t window : display->childrenOf(display->root()))
+                if (std::find(before.begin(), before.end(), window) == before.end())
+                    chooser = window;
+            return chooser != XCB_NONE;
+        }));
+        // Once it shows its picture, the keyboard grab that the editor's
+        // connection sent before that picture has been made.
+        ASSERT_TRUE(eventually([&] {
+            const std::vector<uint32_t> corner = shown(chooser, 0, 0, 8, 8);
+            return std::any_of(corner.begin(), corner.end(), [](uint32_t p) { return p != 0; });
+        }));
+        for (char c : path) {
+            display->pressKey(static_cast<uint8_t>(c));
+            display->releaseKey(static_cast<uint8_t>(c));
+        }
+        constexpr uint32_t kReturnKeysym = 0xff0d;
+        display->pressKey(kReturnKeysym);
+        display->releaseKey(kReturnKeysym);
+    };
+    choose(14);  // save preset
+    EXPECT_TRUE(eventually([&] {
+        std::error_code error;
+        return std::filesystem::file_size(path, error) == 65u;
+    }));
+    plugin.effect->setParameter(plugin.effect, 0, 0.75f);
+    choose(77);  // load preset
+    EXPECT_TRUE(eventually([&] { return plugin.effect->getParameter(plugin.effect, 0) == 0.25f; }));
+    plugin.dispatch(effEditClose);
+    plugins.clear();  // the effect writes the locations as it goes
+    EXPECT_TRUE(std::filesystem::exists(folder / "config"));
+    std::filesystem::remove_all(folder);
+    if (configHome)
+        setenv("XDG_CONFIG_HOME", previousConfigHome.c_str(), 1);
+    else
+        unsetenv("XDG_CONFIG_HOME");
+    unsetenv("KV_FILE_DIALOG");
 }
 
 TEST_F(SolvaneWindow, ClosingDuringADragEndsTheGestureForTheHost) {

@@ -300,21 +300,68 @@ void CPresetSystemEditor::showAndSelect(int index) {
 }
 
 void CPresetSystemEditor::remember(int32_t tag, float value) {
-    RememberedPresets& remembered = presetEffect_->rememberedPresets();
     const bool store = value >= kStoreThreshold;
     switch (tag) {
-        case kDefaultBankTag:
-            store ? remembered.storeDefaultBank() : remembered.clearDefaultBank();
-            break;
-        case kDefaultPresetTag:
-            store ? remembered.storeDefaultPreset() : remembered.clearDefaultPreset();
-            break;
-        case kStoreATag: remembered.storeMemoA(); break;
-        case kStoreBTag: remembered.storeMemoB(); break;
-        case kRecallATag: remembered.recallMemoA(); break;
-        case kRecallBTag: remembered.recallMemoB(); break;
+        case kDefaultBankTag: store ? storeDefaultBank() : clearDefaultBank(); break;
+        case kDefaultPresetTag: store ? storeDefaultPreset() : clearDefaultPreset(); break;
+        case kStoreATag: storeMemoA(); break;
+        case kStoreBTag: storeMemoB(); break;
+        case kRecallATag: recallMemoA(); break;
+        case kRecallBTag: recallMemoB(); break;
         default: break;
     }
+}
+
+// --- the preset system's operations ----------------------------------------
+
+void CPresetSystemEditor::loadDefaults() { presetEffect_->rememberedPresets().loadDefaults(); }
+
+bool CPresetSystemEditor::applyBankRecord(const uint8_t* record, bool reversed) {
+    return presetEffect_->presetTransfer().applyBankRecord(record, reversed);
+}
+
+void CPresetSystemEditor::makeBankRecord(uint8_t* out) {
+    presetEffect_->presetTransfer().makeBankRecord(out);
+}
+
+bool CPresetSystemEditor::applyPresetRecord(const uint8_t* record, bool reversed) {
+    return presetEffect_->presetTransfer().applyPresetRecord(record, reversed);
+}
+
+void CPresetSystemEditor::makePresetRecord(uint8_t* out) {
+    presetEffect_->presetTransfer().makePresetRecord(out);
+}
+
+void CPresetSystemEditor::storeDefaultBank() {
+    presetEffect_->rememberedPresets().storeDefaultBank();
+}
+void CPresetSystemEditor::clearDefaultBank() {
+    presetEffect_->rememberedPresets().clearDefaultBank();
+}
+void CPresetSystemEditor::loadDefaultBank() {
+    presetEffect_->rememberedPresets().loadDefaultBank();
+}
+
+void CPresetSystemEditor::storeDefaultPreset() {
+    presetEffect_->rememberedPresets().storeDefaultPreset();
+}
+void CPresetSystemEditor::clearDefaultPreset() {
+    presetEffect_->rememberedPresets().clearDefaultPreset();
+}
+void CPresetSystemEditor::loadDefaultPreset() {
+    presetEffect_->rememberedPresets().loadDefaultPreset();
+}
+
+void CPresetSystemEditor::storeMemoA() { presetEffect_->rememberedPresets().storeMemoA(); }
+void CPresetSystemEditor::storeMemoB() { presetEffect_->rememberedPresets().storeMemoB(); }
+void CPresetSystemEditor::recallMemoA() { presetEffect_->rememberedPresets().recallMemoA(); }
+void CPresetSystemEditor::recallMemoB() { presetEffect_->rememberedPresets().recallMemoB(); }
+
+void CPresetSystemEditor::saveFileLocations() {
+    presetEffect_->rememberedPresets().saveFileLocations();
+}
+void CPresetSystemEditor::loadFileLocations() {
+    presetEffect_->rememberedPresets().loadFileLocations();
 }
 
 // --- what the effect changed ---------------------------------------------

@@ -17,6 +17,7 @@
 #pragma once
 
 #include <atomic>
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
@@ -69,18 +70,38 @@ public:
     // Any thread: the bar shows the effect's names and current program on the
     // next idle (the arguments are read afresh from the effect then).
     void showProgramName(const char* name) override;
-    void showProgramEntry(VstInt32 index, const char* name) override;
 
+    // The preset system's operations, in the order plug-in editors know them.
+    // Records and files are the effect's PresetTransfer, remembered values its
+    // RememberedPresets; these work whenever the editor object exists.
+    virtual void loadDefaults();
+    virtual bool applyBankRecord(const uint8_t* record, bool reversed);
+    virtual void makeBankRecord(uint8_t* out);
+    virtual bool applyPresetRecord(const uint8_t* record, bool reversed);
+    virtual void makePresetRecord(uint8_t* out);
+    // The file dialogs; nothing while the editor is closed or another
+    // dialog of the bar is open. `reversed` is the "endian-reversed" load.
+    virtual void loadBankDialog(bool reversed);
+    virtual void saveBankDialog();
+    virtual void storeDefaultBank();
+    virtual void clearDefaultBank();
+    virtual void loadDefaultBank();
+    virtual void loadPresetDialog(bool reversed);
+    virtual void savePresetDialog();
+    virtual void storeDefaultPreset();
+    virtual void clearDefaultPreset();
+    virtual void loadDefaultPreset();
+    virtual void storeMemoA();
+    virtual void storeMemoB();
+    virtual void recallMemoA();
+    virtual void recallMemoB();
+    virtual void saveFileLocations();
+    virtual void loadFileLocations();
+
+    void showProgramEntry(VstInt32 index, const char* name) override;
     // The name typed in the bar: into the name field and the current menu
     // entry, then the effect's current program.
     void renameProgramFromEditor(const char* name);
-
-    // The file dialogs; nothing while the editor is closed or another
-    // dialog of the bar is open. `reversed` is the "endian-reversed" load.
-    void loadBankDialog(bool reversed);
-    void saveBankDialog();
-    void loadPresetDialog(bool reversed);
-    void savePresetDialog();
     bool isFileDialogOpen();
 
     void setFileDialogFactory(FileDialogFactory factory) { dialogFactory_ = std::move(factory); }

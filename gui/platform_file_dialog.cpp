@@ -8,12 +8,11 @@ namespace {
 constexpr const char* kChoiceVariable = "KV_FILE_DIALOG";
 constexpr const char* kBuiltInChoice = "builtin";
 
+// Asked whenever a dialog is made, not once per process: a host (or test)
+// that changes the variable gets the chooser it asked for from then on.
 bool builtInForced() {
-    static const bool forced = [] {
-        const char* choice = std::getenv(kChoiceVariable);
-        return choice != nullptr && std::strcmp(choice, kBuiltInChoice) == 0;
-    }();
-    return forced;
+    const char* choice = std::getenv(kChoiceVariable);
+    return choice != nullptr && std::strcmp(choice, kBuiltInChoice) == 0;
 }
 
 }  // namespace

@@ -44,7 +44,7 @@ public:
 
 // The platform's dialog: a desktop dialog program where one is installed,
 // else our own chooser, which also stands in when the program cannot show
-// its dialog. KV_FILE_DIALOG=builtin in the environment (read once) always
+// its dialog. KV_FILE_DIALOG=builtin in the environment (read at each call) always
 // gives our own chooser, so that tests need no desktop program. The dialog
 // must not outlive the editor whose frame it is given.
 std::unique_ptr<FileDialog> makeFileDialog();

@@ -23,8 +23,10 @@
 #include "editor/editor_requests.h"
 #include "host/vst2.h"
 #include "tests/gui_x11/test_display.h"
+#include "tests/gui_x11/zenity_driver.h"
 
 using gui::x11::test::TestDisplay;
+using gui::x11::test::ZenityDriver;
 
 namespace {
 
@@ -34,6 +36,10 @@ constexpr uint8_t kLeftButton = 1;
 constexpr uint32_t kColourBits = 0x00ffffffu;
 constexpr auto kPatience = std::chrono::seconds(5);
 constexpr auto kPoll = std::chrono::milliseconds(20);
+// The preset bar's save-preset and load-preset buttons on the face.
+constexpr int kSavePresetX = 14;
+constexpr int kLoadPresetX = 77;
+constexpr int kPresetButtonY = 319;
 
 struct Call {
     VstInt32 opcode;
@@ -164,6 +170,7 @@ protected:
     }
     void TearDown() override {
         plugins.clear();
+        zenity.reset();  // after the effects, which write their file locations on the way
         Host::current = nullptr;
     }
 
@@ -195,6 +202,7 @@ protected:
     std::vector<std::unique_ptr<Plugin>> plugins;
     xcb_window_t parent = XCB_NONE;
     int threadsBefore = 0;
+    std::unique_ptr<ZenityDriver> zenity;
 };
 
 TEST_F(SolvaneWindow, PointerGesturesReachTheHostAsAutomation) {
@@ -264,7 +272,7 @@ TEST_F(SolvaneWindow, TheProgramMenuOpensItsListAndAChosenEntrySelectsThatProgra
 }
 
 TEST_F(SolvaneWindow, APresetSavedThroughOurOwnChooserLoadsBack) {
-    setenv("KV_FILE_DIALOG", "builtin", 1);  // no desktop dialog program in tests
+    setenv("KV_FILE_DIALOG", "builtin", 1);  // our own chooser, not the desktop program
     const std::filesystem::path folder =
         std::filesystem::temp_directory_path() / ("kvbar-" + std::to_string(getpid()));
     std::filesystem::create_directories(folder);
@@ -284,7 +292,7 @@ TEST_F(SolvaneWindow, APresetSavedThroughOurOwnChooserLoadsBack) {
     // that opens and chooses it with Return.
     const auto choose = [&](int buttonX) {
         const auto before = display->childrenOf(display->root());
-        display->movePointer(editor, buttonX, 319);
+        display->movePointer(editor, buttonX, kPresetButtonY);
         display->click(kLeftButton);
         xcb_window_t chooser = XCB_NONE;
         ASSERT_TRUE(eventually([&] {
@@ -307,13 +315,13 @@ TEST_F(SolvaneWindow, APresetSavedThroughOurOwnChooserLoadsBack) {
         display->pressKey(kReturnKeysym);
         display->releaseKey(kReturnKeysym);
     };
-    choose(14);  // save preset
+    choose(kSavePresetX);
     EXPECT_TRUE(eventually([&] {
         std::error_code error;
         return std::filesystem::file_size(path, error) == 65u;
     }));
     plugin.effect->setParameter(plugin.effect, 0, 0.75f);
-    choose(77);  // load preset
+    choose(kLoadPresetX);
     EXPECT_TRUE(eventually([&] { return plugin.effect->getParameter(plugin.effect, 0) == 0.25f; }));
     plugin.dispatch(effEditClose);
     plugins.clear();  // the effect writes the locations as it goes
@@ -324,6 +332,53 @@ TEST_F(SolvaneWindow, APresetSavedThroughOurOwnChooserLoadsBack) {
     else
         unsetenv("XDG_CONFIG_HOME");
     unsetenv("KV_FILE_DIALOG");
+}
+
+TEST_F(SolvaneWindow, APresetSavedThroughTheDesktopDialogLoadsBack) {
+    const std::filesystem::path folder =
+        std::filesystem::temp_directory_path() / ("kvzen-" + std::to_string(getpid()));
+    std::filesystem::create_directories(folder / "home");
+    // The program and the effect's remembered locations both live in a home
+    // of the test's own.
+    zenity = std::make_unique<ZenityDriver>((folder / "home").string());
+    zenity->setVariable("KV_FILE_DIALOG", nullptr);  // the desktop's program, not our chooser
+    const std::string path = (folder / "two.kvx").string();
+    Plugin& plugin = makePlugin();
+    ASSERT_TRUE(plugin.openIn(parent));
+    const xcb_window_t editor = editorWindowIn(parent);
+    plugin.effect->setParameter(plugin.effect, 0, 0.25f);
+    char savedName[] = "Through zenity";
+    plugin.dispatch(effSetProgramName, 0, 0, savedName);
+
+    // Clicks a preset button, types the file's full path into the dialog that
+    // opens (after `fieldKey`, which readies its name field) and confirms it
+    // until the editor's idle has acted on the choice.
+    const auto choose = [&](int buttonX, const std::string& title, const char* fieldKey,
+                            const std::function<bool()>& done) {
+        display->movePointer(editor, buttonX, kPresetButtonY);
+        display->click(kLeftButton);
+        const std::string window = ZenityDriver::dialogWindow(title);
+        ASSERT_FALSE(window.empty()) << title;
+        ZenityDriver::focus(window);
+        ZenityDriver::xdotool(std::string("key ") + fieldKey);
+        ZenityDriver::xdotool("type --delay 20 '" + path + "'");
+        EXPECT_TRUE(ZenityDriver::confirm(done)) << title;
+    };
+    choose(kSavePresetX, "Save preset", "ctrl+a", [&] {
+        std::error_code error;
+        return std::filesystem::file_size(path, error) == 65u;
+    });
+    plugin.effect->setParameter(plugin.effect, 0, 0.75f);
+    char otherName[] = "Changed";
+    plugin.dispatch(effSetProgramName, 0, 0, otherName);
+    choose(kLoadPresetX, "Load preset", "ctrl+l",
+           [&] { return plugin.effect->getParameter(plugin.effect, 0) == 0.25f; });
+    char name[64] = {0};
+    plugin.dispatch(effGetProgramName, 0, 0, name);
+    EXPECT_STREQ(name, savedName);
+    plugin.dispatch(effEditClose);
+    plugins.clear();
+    std::filesystem::remove_all(folder);
 }
 
 TEST_F(SolvaneWindow, ClosingDuringADragEndsTheGestureForTheHost) {

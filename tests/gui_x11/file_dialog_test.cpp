@@ -4,6 +4,7 @@
 // folders; the desktop program also gets a home folder of its own.
 #include "gui/platform_file_dialog.h"
 #include "window_fixture.h"
+#include "zenity_driver.h"
 
 #include <dirent.h>
 #include <unistd.h>
@@ -14,10 +15,9 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
-#include <optional>
+#include <memory>
 #include <string>
 #include <thread>
-#include <utility>
 #include <vector>
 
 namespace gui::x11::test {
@@ -117,72 +117,24 @@ protected:
     void SetUp() override {
         WindowFixture::SetUp();
         if (IsSkipped()) return;
-        // The program must find neither the user's settings nor KDE's.
-        for (const char* name : {"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME"})
-            setVariable(name, folder_.home().c_str());
-        setVariable("NO_AT_BRIDGE", "1");
-        setVariable("KDE_FULL_SESSION", nullptr);
-        setVariable("XDG_CURRENT_DESKTOP", nullptr);
+        zenity_ = std::make_unique<ZenityDriver>(folder_.home());
         dialog_ = DesktopFileDialog::find();
         ASSERT_NE(dialog_, nullptr) << "zenity is needed: scripts/install-deps.sh installs it";
     }
 
     void TearDown() override {
         dialog_.reset();
-        for (const auto& [name, value] : savedVariables_) {
-            if (value)
-                setenv(name.c_str(), value->c_str(), 1);
-            else
-                unsetenv(name.c_str());
-        }
-    }
-    // Sets (or with null removes) an environment variable until the test ends.
-    void setVariable(const char* name, const char* value) {
-        const char* old = std::getenv(name);
-        savedVariables_.emplace_back(name, old ? std::optional<std::string>(old) : std::nullopt);
-        if (value)
-            setenv(name, value, 1);
-        else
-            unsetenv(name);
+        zenity_.reset();
     }
 
-    // Runs an xdotool command line (our own fixed text and temporary paths)
-    // and returns its output.
-    static std::string xdotool(const std::string& arguments) {
-        const std::string command = "timeout 20 xdotool " + arguments + " 2>/dev/null";
-        std::string output;
-        if (FILE* pipe = popen(command.c_str(), "r")) {
-            char buffer[256];
-            while (fgets(buffer, sizeof buffer, pipe)) output += buffer;
-            pclose(pipe);
-        }
-        return output;
-    }
-    // The dialog's window, once it shows (empty when it did not).
-    static std::string dialogWindow(const std::string& title) {
-        const std::string found = xdotool("search --sync --name '^" + title + "$'");
-        return found.substr(0, found.find('\n'));
-    }
-
-    // Presses Return until the dialog ends: the program drops a Return that
-    // comes while it still completes the typed name.
+    // Presses Return until the dialog ends.
     bool confirm(std::string& path) {
-        for (int attempt = 0; attempt < kConfirmAttempts; ++attempt) {
-            xdotool("key Return");
-            const auto deadline = std::chrono::steady_clock::now() + kConfirmWait;
-            while (std::chrono::steady_clock::now() < deadline) {
-                if (dialog_->finished(path)) return true;
-                std::this_thread::sleep_for(kPoll);
-            }
-        }
-        return false;
+        return ZenityDriver::confirm([&] { return dialog_->finished(path); });
     }
 
-    static constexpr int kConfirmAttempts = 10;
-    static constexpr auto kConfirmWait = std::chrono::milliseconds(500);
     PresetFolder folder_;
+    std::unique_ptr<ZenityDriver> zenity_;
     std::unique_ptr<DesktopFileDialog> dialog_;
-    std::vector<std::pair<std::string, std::optional<std::string>>> savedVariables_;
 };
 
 TEST_F(ZenityDialog, TheTypedFileIsChosen) {
@@ -204,12 +156,10 @@ TEST_F(ZenityDialog, TheTypedFileIsChosen) {
         FileDialogRequest request = requestFor(c.mode, folder_.presets());
         request.parentWindow = parent_;
         ASSERT_TRUE(dialog_->start(request)) << request.title;
-        const std::string window = dialogWindow(request.title);
+        const std::string window = ZenityDriver::dialogWindow(request.title);
         ASSERT_FALSE(window.empty()) << request.title;
-        // Not chained: keys chained after a window go to it as sent events,
-        // which the program ignores.
-        xdotool("windowfocus --sync " + window);
-        for (const std::string& action : c.actions) xdotool(action);
+        ZenityDriver::focus(window);
+        for (const std::string& action : c.actions) ZenityDriver::xdotool(action);
         std::string path;
         ASSERT_TRUE(confirm(path)) << request.title;
         EXPECT_EQ(path, c.chosen) << request.title;
@@ -220,7 +170,7 @@ TEST_F(ZenityDialog, TheTypedFileIsChosen) {
 
 TEST_F(ZenityDialog, ACancelFromAnotherThreadEndsTheProgram) {
     ASSERT_TRUE(dialog_->start(requestFor(FileDialogRequest::Mode::kLoad, folder_.presets())));
-    ASSERT_FALSE(dialogWindow("Load preset").empty());
+    ASSERT_FALSE(ZenityDriver::dialogWindow("Load preset").empty());
     EXPECT_FALSE(dialog_->start(requestFor(FileDialogRequest::Mode::kLoad, folder_.presets())));
 
     // As a host closing the editor: the editor's thread keeps polling.

@@ -118,7 +118,10 @@ std::unique_ptr<ChildWindow> ChildWindow::create(const XcbConnection& connection
 
 ChildWindow::~ChildWindow() {
     xcb_destroy_window(connection_, target_.window);
-    xcb_flush(connection_);
+    // A round trip, not only a flush: the server has removed the window before
+    // the editor's close returns, so a host that looks at (or destroys) its
+    // parent window next finds it gone.
+    std::free(xcb_get_input_focus_reply(connection_, xcb_get_input_focus(connection_), nullptr));
 }
 
 }  // namespace gui::x11

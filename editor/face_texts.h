@@ -22,4 +22,11 @@ void frequencyText(float value, char* text);
 // words[n] for n in 0 .. count-1, else the empty text.
 void wordText(int n, const char* const* words, int count, char* text);
 
+// A text function (value, text) as a display's value-to-text procedure.
+template <void (*Text)(float, char*)>
+bool faceText(float value, char* text, void* /*userData*/) {
+    Text(value, text);
+    return true;
+}
+
 }  // namespace face_text

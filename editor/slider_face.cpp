@@ -7,6 +7,7 @@
 #include "gui/slider.h"
 
 using namespace slider_face;
+using face_text::faceText;
 
 namespace {
 

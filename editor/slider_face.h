@@ -6,6 +6,7 @@
 // its own order and says what they show.
 #pragma once
 
+#include "editor/face_texts.h"
 #include "editor/slider_face_layout.h"
 #include "gui/param_display.h"
 #include "presets/preset_system_editor.h"
@@ -14,13 +15,6 @@ class CClickButton;
 class CHorizontalSlider;
 class COnOffButton;
 class CVuMeter1;
-
-// A face text function (value, text) as a display's value-to-text procedure.
-template <void (*Text)(float, char*)>
-bool faceText(float value, char text[CParamDisplay::kTextCapacity], void* /*userData*/) {
-    Text(value, text);
-    return true;
-}
 
 class CSliderFaceEditor : public CPresetSystemEditor {
 public:

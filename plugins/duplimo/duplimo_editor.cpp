@@ -13,6 +13,7 @@ namespace duplimo {
 namespace {
 
 using namespace face;
+using face_text::faceText;
 
 constexpr double kCaptionsPerUnit = 10.0;  // the captions hold word / 10
 

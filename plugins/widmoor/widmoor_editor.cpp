@@ -14,6 +14,7 @@ namespace widmoor {
 namespace {
 
 using namespace face;
+using face_text::faceText;
 
 // The mode parameter's thresholds, the same double constants the effect
 // compares against, and the mode button's value for each mode.

@@ -7,16 +7,6 @@
 #include "editor/face_geometry.h"
 #include "gui/splash_screen.h"
 
-// Where a face puts its about screen.
-struct AboutPlacement {
-    FaceRect clickArea;
-    int32_t tag;
-    int bitmapId;
-    FaceRect displayArea;
-    FacePoint imageSource;
-    FacePoint textOrigin;  // where the text block starts inside the shown image
-};
-
 class CAbout : public CSplashScreen {
 public:
     CAbout(const CRect& clickArea, CControlListener* listener, int32_t tag, CBitmap* aboutImage,

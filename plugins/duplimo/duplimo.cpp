@@ -1,9 +1,13 @@
 #include "plugins/duplimo/duplimo.h"
 
+#include <new>
+
 #include "dsp/switch_state.h"
+#include "editor/editor_requests.h"
 #include "host/aeff_editor.h"
 #include "host/identity.h"
 #include "platform/denormals.h"
+#include "plugins/duplimo/duplimo_editor.h"
 
 using namespace duplimo;
 
@@ -16,8 +20,20 @@ Duplimo::Duplimo(audioMasterCallback audioMaster)
     canDoubleReplacing(true);
     for (int k = 0; k < kNumParams; ++k)
         values[k].store(kFactoryPrograms[0].values[k], std::memory_order_relaxed);
+    // The editor attaches itself; the effect owns it from here.
+    allocated(new (std::nothrow) duplimo::ADEditor(this));
     updateBlockSize();
     loadStartingPrograms();
+}
+
+Duplimo::~Duplimo() {
+    if (editor) editor->close();
+}
+
+VstIntPtr Duplimo::dispatcher(VstInt32 opcode, VstInt32 index, VstIntPtr value, void* ptr,
+                              float opt) {
+    if (opcode == effVendorSpecific) return answerVendorRequest(editor, index, value, ptr);
+    return CPresetSystemEffect::dispatcher(opcode, index, value, ptr, opt);
 }
 
 void Duplimo::initFactoryPrograms() {

@@ -21,12 +21,7 @@ constexpr float kSwitchThreshold = 0.5f;
 constexpr float kReadingToMeter = 0.5f;  // readings of -0.5..0.5 on a 0..1 meter
 constexpr float kWidthDisplayScale = 2.f;  // the width display shows 2 W, that is 4 v^2
 
-// A face text function as the displays' value-to-text procedure.
-template <void (*Text)(float, char*)>
-bool faceText(float value, char text[CParamDisplay::kTextCapacity], void* /*userData*/) {
-    Text(value, text);
-    return true;
-}
+using face_text::faceText;
 
 CParamDisplayValueToStringProc readOutText(ReadOut readOut) {
     switch (readOut) {

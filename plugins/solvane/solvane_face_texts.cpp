@@ -14,11 +14,7 @@ constexpr int kLabelCount = sizeof(kLabelWords) / sizeof(kLabelWords[0]);
 constexpr double kSilentGain = 1e-8;
 constexpr double kCentreLow = 0.499, kCentreHigh = 0.501;
 
-// The integer part of a value that may be far outside int's range.
-int integerPart(double value) {
-    if (!(std::fabs(value) < 2147483647.0)) return 0;
-    return static_cast<int>(value);
-}
+using face_text::integerPart;
 
 }  // namespace
 
@@ -26,10 +22,6 @@ void labelText(float value, char* text) {
     const double whole = std::trunc(static_cast<double>(value));
     const bool known = whole >= 0.0 && whole < kLabelCount;
     std::strcpy(text, known ? kLabelWords[static_cast<int>(whole)] : "");
-}
-
-void percentText(float value, char* text) {
-    std::snprintf(text, kFaceTextBytes, "%d%%", integerPart(value * 100.0));
 }
 
 void decibelText(float value, char* text) {

@@ -1,9 +1,13 @@
 #include "plugins/widmoor/widmoor.h"
 
+#include <new>
+
 #include "dsp/switch_state.h"
+#include "editor/editor_requests.h"
 #include "host/aeff_editor.h"
 #include "host/identity.h"
 #include "platform/denormals.h"
+#include "plugins/widmoor/widmoor_editor.h"
 
 using namespace widmoor;
 
@@ -15,8 +19,20 @@ AComb::AComb(audioMasterCallback audioMaster)
     canProcessReplacing(true);
     canDoubleReplacing(true);
     for (int k = 0; k < kNumParams; ++k) values[k].store(kFactoryPrograms[0].values[k]);
+    // The editor attaches itself; the effect owns it from here.
+    allocated(new (std::nothrow) widmoor::ADEditor(this));
     updateBlockSize();
     loadStartingPrograms();
+}
+
+AComb::~AComb() {
+    if (editor) editor->close();
+}
+
+VstIntPtr AComb::dispatcher(VstInt32 opcode, VstInt32 index, VstIntPtr value, void* ptr,
+                            float opt) {
+    if (opcode == effVendorSpecific) return answerVendorRequest(editor, index, value, ptr);
+    return CPresetSystemEffect::dispatcher(opcode, index, value, ptr, opt);
 }
 
 void AComb::initFactoryPrograms() {

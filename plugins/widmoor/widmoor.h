@@ -12,6 +12,13 @@
 class AComb : public CPresetSystemEffect {
 public:
     explicit AComb(audioMasterCallback audioMaster);
+    // Closes the editor's window first, so that its idle never reads an
+    // engine that is being destroyed.
+    ~AComb() override;
+
+    // effVendorSpecific carries the requests of our own tools to the editor.
+    VstIntPtr dispatcher(VstInt32 opcode, VstInt32 index, VstIntPtr value, void* ptr,
+                         float opt) override;
 
     void processReplacing(float** inputs, float** outputs, VstInt32 sampleFrames) override;
     void processDoubleReplacing(double** inputs, double** outputs, VstInt32 sampleFrames) override;

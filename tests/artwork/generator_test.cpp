@@ -44,6 +44,20 @@ TEST(Generator, ReproducesTheResourceList) {
     EXPECT_EQ(list, fileText(fs::path(artFolder()) / "resources.cmake"));
 }
 
+// widmoor's and duplimo's committed sets, image by image, and their lists.
+TEST(Generator, ReproducesTheCommittedSetsOfWidmoorAndDuplimo) {
+    for (const std::string plugin : {"widmoor", "duplimo"}) {
+        SCOPED_TRACE(plugin);
+        GeneratedSet drawn(plugin);
+        ASSERT_TRUE(drawn.ok());
+        const fs::path committed = fs::path(KV_SOURCE_DIR) / "plugins" / plugin / "art";
+        for (const auto& [id, name] : drawn.files())
+            EXPECT_TRUE(drawn.image(id) == Pixels::fromFile((committed / name).string())) << name;
+        EXPECT_EQ(fileText(fs::path(drawn.folder()) / "resources.cmake"),
+                  fileText(committed / "resources.cmake"));
+    }
+}
+
 TEST(Generator, RefusesAnUnknownPlugin) {
     char pattern[] = "/tmp/kv_artwork_test_XXXXXX";
     ASSERT_NE(mkdtemp(pattern), nullptr);

@@ -39,6 +39,7 @@ protected:
     void TearDown() override { TestHost::current = nullptr; }
 
     RecordingEditor* attachEditor() {
+        delete effect->getEditor();  // the face makes way for the recording editor
         auto* editor = new RecordingEditor(effect.get());  // owned by the effect
         effect->setEditor(editor);
         return editor;

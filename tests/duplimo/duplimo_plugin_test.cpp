@@ -126,8 +126,8 @@ TEST_F(DuplimoPlugin, NonFiniteAndHugeInputStaysInItsOwnFrame) {
 
 TEST_F(DuplimoPlugin, IdentityAsTheHostReadsIt) {
     expectRecord(fourCharCode('K', 'q', 'D', 'u'), 5, 1,
-                 effFlagsCanReplacing | effFlagsCanDoubleReplacing |
-                     effFlagsProgramChunks);  // no editor yet
+                 effFlagsHasEditor | effFlagsCanReplacing | effFlagsCanDoubleReplacing |
+                     effFlagsProgramChunks);
     EXPECT_EQ(plugin->text(effGetEffectName), "duplimo");
     EXPECT_EQ(plugin->text(effGetProductString), "duplimo - Duplimo processor");
     EXPECT_EQ(plugin->text(effGetVendorString), "Kavexsound");

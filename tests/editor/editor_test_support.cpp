@@ -5,31 +5,25 @@
 
 namespace edtest {
 
-void SolvaneEditorTest::SetUp() {
-    TestHost::current = &host;
-    effect = std::make_unique<Solvane>(&TestHost::callback);
+void EditorTestBase::attach(AudioEffect* effect) {
+    processed_ = effect;
     editor = dynamic_cast<ADEditorBase*>(effect->getEditor());
     ASSERT_NE(editor, nullptr);
 }
 
-void SolvaneEditorTest::TearDown() {
-    effect.reset();
-    TestHost::current = nullptr;
-}
-
-CFrame* SolvaneEditorTest::openHeadless() {
+CFrame* EditorTestBase::openHeadless() {
     editor->open(nullptr);
     return editor->getFrame();
 }
 
-std::vector<HostCall> SolvaneEditorTest::callsOf(VstInt32 opcode) const {
+std::vector<HostCall> EditorTestBase::callsOf(VstInt32 opcode) const {
     std::vector<HostCall> found;
     for (const HostCall& call : host.calls)
         if (call.opcode == opcode) found.push_back(call);
     return found;
 }
 
-void SolvaneEditorTest::process(float left, float right, int blocks) {
+void EditorTestBase::process(float left, float right, int blocks) {
     constexpr int frames = 4096;
     std::vector<float> inL(static_cast<size_t>(frames), left);
     std::vector<float> inR(static_cast<size_t>(frames), right);
@@ -37,7 +31,7 @@ void SolvaneEditorTest::process(float left, float right, int blocks) {
     float* inputs[] = {inL.data(), inR.data()};
     float* outputs[] = {outL.data(), outR.data()};
     for (int block = 0; block < blocks; ++block)
-        effect->processReplacing(inputs, outputs, frames);
+        processed_->processReplacing(inputs, outputs, frames);
 }
 
 std::vector<CControl*> controlsOfType(CFrame* frame, const char* type) {

@@ -1,5 +1,5 @@
-// Helpers of the editor tests: a solvane effect with its editor on a
-// headless face, finding the face's views, reading what the face shows.
+// Helpers of the editor tests: an effect with its editor on a headless
+// face, finding the face's views, reading what the face shows.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -18,13 +18,12 @@ namespace edtest {
 constexpr int kFaceWidth = 302;
 constexpr int kFaceHeight = 343;
 
-// A solvane effect made in the test process (the test links its code),
-// answered by a recording TestHost.
-class SolvaneEditorTest : public ::testing::Test {
+// An effect with its editor made in the test process (the test links the
+// plug-in's code), answered by a recording TestHost.
+class EditorTestBase : public ::testing::Test {
 protected:
-    void SetUp() override;
-    void TearDown() override;
-
+    // Takes the editor `effect` made for itself.
+    void attach(AudioEffect* effect);
     // Opens the editor without a parent window and returns its frame.
     CFrame* openHeadless();
     std::vector<HostCall> callsOf(VstInt32 opcode) const;
@@ -33,9 +32,29 @@ protected:
     void process(float left, float right, int blocks = 32);
 
     TestHost host;
-    std::unique_ptr<Solvane> effect;
     ADEditorBase* editor = nullptr;
+
+private:
+    AudioEffect* processed_ = nullptr;
 };
+
+template <class Effect>
+class EffectEditorTest : public EditorTestBase {
+protected:
+    void SetUp() override {
+        TestHost::current = &host;
+        effect = std::make_unique<Effect>(&TestHost::callback);
+        attach(effect.get());
+    }
+    void TearDown() override {
+        effect.reset();
+        TestHost::current = nullptr;
+    }
+
+    std::unique_ptr<Effect> effect;
+};
+
+using SolvaneEditorTest = EffectEditorTest<Solvane>;
 
 // The controls of `frame` that are of class `type` (or derive from it), in
 // the order they were added.

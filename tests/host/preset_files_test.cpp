@@ -159,6 +159,7 @@ TEST_F(PresetFiles, RefusedBankRestoresProgramsAndTheNamesTheBarShows) {
     writeFloatLE(&refused[refused.size() - 4], 1.5f);  // last program, last value
 
     auto effect = makeWidmoor();
+    delete effect->getEditor();  // the face makes way for the recording editor
     auto* bar = new RecordingEditor(effect.get());
     effect->setEditor(bar);
     effect->selectProgram(4);

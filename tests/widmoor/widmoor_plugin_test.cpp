@@ -135,7 +135,8 @@ void WidmoorPlugin::expectBadSamplesStayInTheirFrames(std::initializer_list<Samp
 
 TEST_F(WidmoorPlugin, IdentityAndParameterProperties) {
     expectRecord(fourCharCode('K', 'q', 'W', 'd'), 6, 1,
-                 effFlagsCanReplacing | effFlagsCanDoubleReplacing | effFlagsProgramChunks);
+                 effFlagsHasEditor | effFlagsCanReplacing | effFlagsCanDoubleReplacing |
+                     effFlagsProgramChunks);
     EXPECT_EQ(plugin->text(effGetEffectName), "widmoor");
     EXPECT_EQ(plugin->text(effGetProductString), "Simple Widmoor");
     EXPECT_EQ(plugin->dispatch(effGetVendorVersion), 1980);

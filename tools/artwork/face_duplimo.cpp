@@ -1,18 +1,21 @@
 #include "face_layout.h"
+#include "plugins/duplimo/duplimo_face_layout.h"
 
 namespace art {
 
+// The background carries what duplimo's editor places on it, from its layout.
 FaceLayout duplimoFace() {
+    using namespace duplimo::face;
     FaceLayout face;
     face.product = "duplimo";
     face.descriptor = "mono to stereo";
-    face.size = {302, 245};
-    face.meters = {{60, 25, 242, 40}};
-    face.sliders = {{{63, 51, 239, 75}, 0}, {{63, 83, 239, 107}, 0}, {{63, 115, 239, 139}, 0}};
-    face.switches = {{90, 151, 135, 165}, {170, 151, 215, 165}};
+    face.size = {kFaceWidth, kFaceHeight};
+    face.meters = {kMeter.rect.pixels<Rect>()};
+    for (const SliderRow& row : kRows) face.sliders.push_back({row.slider.pixels<Rect>(), 0});
+    face.switches = {kProcessButton.rect.pixels<Rect>(), kPhaseButton.rect.pixels<Rect>()};
     face.rules = {144};
-    face.title = {70, 182, 225, 202};
-    face.presetBarTop = 214;
+    face.title = kAbout.clickArea.pixels<Rect>();
+    face.presetBarTop = static_cast<int>(kPresetBarTop);
     return face;
 }
 

@@ -1,18 +1,22 @@
 #include "face_layout.h"
+#include "plugins/widmoor/widmoor_face_layout.h"
 
 namespace art {
 
+// The background carries what widmoor's editor places on it, from its layout.
 FaceLayout widmoorFace() {
+    using namespace widmoor::face;
     FaceLayout face;
     face.product = "widmoor";
     face.descriptor = "stereo image enhancer";
-    face.size = {302, 246};
-    face.meters = {{60, 25, 242, 40}};
-    face.sliders = {{{63, 51, 239, 75}, 0}, {{63, 83, 239, 107}, 0}, {{63, 115, 239, 139}, 0}};
-    face.switches = {{70, 151, 115, 165}, {130, 151, 175, 165}, {190, 151, 235, 165}};
+    face.size = {kFaceWidth, kFaceHeight};
+    face.meters = {kMeter.rect.pixels<Rect>()};
+    for (const SliderRow& row : kRows) face.sliders.push_back({row.slider.pixels<Rect>(), 0});
+    face.switches = {kProcessButton.rect.pixels<Rect>(), kModeButton.rect.pixels<Rect>(),
+                     kPhaseButton.rect.pixels<Rect>()};
     face.rules = {144};
-    face.title = {70, 184, 225, 204};
-    face.presetBarTop = 215;
+    face.title = kAbout.clickArea.pixels<Rect>();
+    face.presetBarTop = static_cast<int>(kPresetBarTop);
     return face;
 }
 

@@ -30,7 +30,9 @@ constexpr float kWordMaxValue = 10.f;
 
 constexpr MeterPlace kMeter{{60, 25, 242, 40}, 0.5f};
 constexpr TextPlace kMeterLeftEnd{{2, 24, 42, 41}, {2, 27}, Align::kRight};    // "S"
-constexpr TextPlace kMeterRightEnd{{258, 24, 298, 41}, {258, 27}, Align::kLeft};  // "M"
+// Both end words are captions, so both are right-aligned: the "M" stands at
+// the right of its box, as every caption of this face does.
+constexpr TextPlace kMeterRightEnd{{258, 24, 298, 41}, {258, 27}, Align::kRight};  // "M"
 
 // The rows in the order they are built; read-outs left-aligned, captions right-aligned.
 constexpr float kPercentMax = 1.f;

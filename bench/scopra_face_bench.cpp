@@ -185,7 +185,7 @@ double cpuSeconds(const std::string& statPath) {
 
 // The editor open in a real window for KV_SCOPRA_CPU_SECONDS seconds with
 // audio running about in real time on a thread of its own and the host
-// idling every 20 ms: counters give the share of one core taken by this
+// idling every 40 ms (as Ardour does): counters give the share of one core taken by this
 // process without the audio thread, and by the X server when its process id
 // is in KV_XSERVER_PID.
 void BM_ScopraOpenEditorCpuShare(benchmark::State& state) {
@@ -225,7 +225,7 @@ void BM_ScopraOpenEditorCpuShare(benchmark::State& state) {
         const auto end = start + std::chrono::duration<double>(seconds);
         while (std::chrono::steady_clock::now() < end) {
             effect.getEditor()->idle();
-            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+            std::this_thread::sleep_for(std::chrono::milliseconds(40));
         }
         const double wall =
             std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();

@@ -44,6 +44,20 @@ TEST(Generator, ReproducesTheResourceList) {
     EXPECT_EQ(list, fileText(fs::path(artFolder()) / "resources.cmake"));
 }
 
+TEST(Generator, ReproducesScoprasCommittedImagesAndList) {
+    GeneratedSet drawn("scopra");
+    ASSERT_TRUE(drawn.ok());
+    const fs::path committed = fs::path(KV_SOURCE_DIR) / "plugins/scopra/art";
+    for (const auto& [id, name] : drawn.files()) {
+        SCOPED_TRACE(name);
+        Pixels image = drawn.image(id);
+        ASSERT_FALSE(image.empty());
+        EXPECT_TRUE(image == Pixels::fromFile((committed / name).string()));
+    }
+    EXPECT_EQ(fileText(fs::path(drawn.folder()) / "resources.cmake"),
+              fileText(committed / "resources.cmake"));
+}
+
 TEST(Generator, RefusesAnUnknownPlugin) {
     char pattern[] = "/tmp/kv_artwork_test_XXXXXX";
     ASSERT_NE(mkdtemp(pattern), nullptr);

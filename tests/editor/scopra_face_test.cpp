@@ -186,6 +186,18 @@ TEST_F(ScopraFace, LevelSliderFollowsTheAutomaticLevel) {
     EXPECT_EQ(control("CVerticalSlider", scopra::kParamLevel)->getValue(), level);
     EXPECT_EQ(control("COnOffButton", scopra::kParamAuto)->getValue(), 1.f);
     EXPECT_EQ(textOf(displayAt(kGainDisplay.rect)), "-5 dB");
+
+    // A user's move is recorded by the host, then the automatic level wins.
+    auto* slider = control("CVerticalSlider", scopra::kParamLevel);
+    slider->setValue(0.8f);
+    editor->valueChanged(slider);
+    const HostCall& recorded = host.calls.back();
+    EXPECT_EQ(recorded.opcode, audioMasterAutomate);
+    EXPECT_EQ(recorded.index, scopra::kParamLevel);
+    EXPECT_EQ(recorded.opt, 0.8f);
+    play(monoQuarterSine(1.f), 0.05);
+    measuringIdle();
+    EXPECT_LT(slider->getValue(), 0.05f);
 }
 
 TEST_F(ScopraFace, HoldButtonEmptiesTheScopeAtOnce) {

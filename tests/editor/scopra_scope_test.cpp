@@ -36,6 +36,11 @@ protected:
         scope->forget();
         face->forget();
     }
+    // A fresh view for the next case of a table.
+    void renew() {
+        TearDown();
+        SetUp();
+    }
 
     // Draws a batch whose point in position 1 is `p`, the rest at the centre,
     // over a white face.
@@ -87,7 +92,7 @@ TEST_F(ScopeView, FirstDrawFadesInOverTheFaceWithHoldOffAndStartsFromBlackWithHo
     const ScopePoint empty{-20, 60};
     for (int hold : {0, 1}) {
         SCOPED_TRACE(hold);
-        SetUp();
+        renew();
         scope->setHold(static_cast<float>(hold));
         drawWith(kA);
         const uint32_t shown = pixelOf(empty);
@@ -97,9 +102,7 @@ TEST_F(ScopeView, FirstDrawFadesInOverTheFaceWithHoldOffAndStartsFromBlackWithHo
             EXPECT_GT(shown & 0xff, 200u) << std::hex << shown;  // white through one wash
             EXPECT_LT(shown & 0xff, 255u);
         }
-        TearDown();
     }
-    SetUp();
 }
 
 TEST_F(ScopeView, HeldPointsStayDarkUntilAClearAndShowOnceMoreAfterIt) {
@@ -139,7 +142,7 @@ TEST_F(ScopeView, ClearsWaitForHoldAndOnlyTheLeftButtonAsksForOne) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        SetUp();
+        renew();
         scope->setHold(1.f);
         drawWith(kA);
         drawWith(kB);
@@ -159,9 +162,7 @@ TEST_F(ScopeView, ClearsWaitForHoldAndOnlyTheLeftButtonAsksForOne) {
         drawWith(kD);
         drawWith(kE);
         EXPECT_EQ(held(kD), c.keptAfterwards);
-        TearDown();
     }
-    SetUp();
 }
 
 }  // namespace

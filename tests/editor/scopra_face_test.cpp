@@ -1,7 +1,9 @@
 // scopra's face on a headless frame: what the meters, readouts and labels
 // show for a measured signal, how the goniometer takes its bursts, the
 // level slider following the automatic level, and the about screen.
+#include <atomic>
 #include <cmath>
+#include <thread>
 
 #include "gui/widgets.h"
 #include "plugins/scopra/scopra_level_meter.h"
@@ -220,6 +222,37 @@ TEST_F(ScopraFace, HoldButtonEmptiesTheScopeAtOnce) {
     EXPECT_EQ(shown.at(static_cast<int>(kScope.left) + kScopeCentreX,
                        static_cast<int>(kScope.top) + kScopeCentreY),
               kBrightPen);
+}
+
+TEST_F(ScopraFace, OpeningAndClosingWhileAudioAndAutomationRun) {
+    std::atomic<bool> stop{false};
+    std::thread audio([&] {
+        std::vector<float> left(256, 0.5f), right(256, -0.25f);
+        float* inputs[] = {left.data(), right.data()};
+        float* outputs[] = {left.data(), right.data()};
+        while (!stop) effect->processReplacing(inputs, outputs, 256);
+    });
+    std::thread automation([&] {
+        for (int step = 0; !stop; ++step)
+            effect->setParameter(step % scopra::kNumParams, static_cast<float>((step / 4) % 2));
+    });
+    for (int round = 0; round < 10; ++round) {
+        editor->open(nullptr);
+        measuringIdle();
+        effect->suspend();
+        editor->idle();
+        editor->close();
+    }
+    stop = true;
+    audio.join();
+    automation.join();
+    editor->open(nullptr);
+    frame = editor->getFrame();
+    editor->idle();
+    EXPECT_EQ(control("COnOffButton", scopra::kParamMode)->getValue(),
+              effect->getParameter(scopra::kParamMode));
+    EXPECT_EQ(control("CVerticalSlider", scopra::kParamLevel)->getValue(),
+              effect->getParameter(scopra::kParamLevel));
 }
 
 }  // namespace

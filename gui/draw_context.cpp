@@ -218,4 +218,25 @@ void CDrawContext::drawBitmap(CBitmap* bitmap, const CRect& dest, const CPoint& 
     cairo_restore(cr_);
 }
 
+void CDrawContext::drawPenPixels(CBitmap* pen, const CPixelPosition* pixels, int count) {
+    if (!pen || !pen->getSurface() || !pixels || count <= 0) return;
+    const uint32_t ink = pen->getPixels().pixels[0];
+    const int left = static_cast<int>(std::ceil(clip_.left));
+    const int top = static_cast<int>(std::ceil(clip_.top));
+    const int right = static_cast<int>(std::ceil(clip_.right));
+    const int bottom = static_cast<int>(std::ceil(clip_.bottom));
+    const int dx = static_cast<int>(offset_.x);
+    const int dy = static_cast<int>(offset_.y);
+    cairo_surface_flush(surface_);
+    uint8_t* data = cairo_image_surface_get_data(surface_);
+    const int stride = cairo_image_surface_get_stride(surface_);
+    for (int k = 0; k < count; ++k) {
+        const CPixelPosition p = pixels[k];
+        if (p.x < left || p.x >= right || p.y < top || p.y >= bottom) continue;
+        auto* row = reinterpret_cast<uint32_t*>(data + (p.y + dy) * stride);
+        row[p.x + dx] = over(ink, row[p.x + dx]);
+    }
+    cairo_surface_mark_dirty(surface_);
+}
+
 gui::PixelView CDrawContext::getPixels() const { return gui::pixelsOf(surface_); }

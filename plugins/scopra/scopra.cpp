@@ -1,8 +1,12 @@
 #include "plugins/scopra/scopra.h"
 
+#include <new>
+
 #include "dsp/switch_state.h"
+#include "editor/editor_requests.h"
 #include "host/aeff_editor.h"
 #include "host/identity.h"
+#include "plugins/scopra/scopra_editor.h"
 
 using namespace scopra;
 
@@ -26,8 +30,20 @@ Scopra::Scopra(audioMasterCallback audioMaster)
     for (int k = 0; k < kNumParams; ++k) store(values[k], kInitialValues[k]);
     engine.setSampleRate(getSampleRate());
     updateBlockSize();
+    // The editor attaches itself; the effect owns it from here.
+    allocated(new (std::nothrow) scopra::ADEditor(this));
     setProgram(0);
     suspend();
+}
+
+Scopra::~Scopra() {
+    if (editor) editor->close();
+}
+
+VstIntPtr Scopra::dispatcher(VstInt32 opcode, VstInt32 index, VstIntPtr value, void* ptr,
+                             float opt) {
+    if (opcode == effVendorSpecific) return answerVendorRequest(editor, index, value, ptr);
+    return AudioEffectX::dispatcher(opcode, index, value, ptr, opt);
 }
 
 void Scopra::setParameter(VstInt32 index, float value) {

@@ -14,6 +14,10 @@
 class Scopra : public AudioEffectX {
 public:
     explicit Scopra(audioMasterCallback audioMaster);
+    ~Scopra() override;
+
+    VstIntPtr dispatcher(VstInt32 opcode, VstInt32 index, VstIntPtr value, void* ptr,
+                         float opt) override;
 
     void processReplacing(float** inputs, float** outputs, VstInt32 sampleFrames) override;
     void processDoubleReplacing(double** inputs, double** outputs, VstInt32 sampleFrames) override;

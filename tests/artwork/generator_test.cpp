@@ -44,15 +44,18 @@ TEST(Generator, ReproducesTheResourceList) {
     EXPECT_EQ(list, fileText(fs::path(artFolder()) / "resources.cmake"));
 }
 
-// widmoor's and duplimo's committed sets, image by image, and their lists.
-TEST(Generator, ReproducesTheCommittedSetsOfWidmoorAndDuplimo) {
-    for (const std::string plugin : {"widmoor", "duplimo"}) {
+// The other plug-ins' committed sets, image by image, and their lists.
+TEST(Generator, ReproducesTheCommittedSetsOfWidmoorDuplimoAndScopra) {
+    for (const std::string plugin : {"widmoor", "duplimo", "scopra"}) {
         SCOPED_TRACE(plugin);
         GeneratedSet drawn(plugin);
         ASSERT_TRUE(drawn.ok());
         const fs::path committed = fs::path(KV_SOURCE_DIR) / "plugins" / plugin / "art";
-        for (const auto& [id, name] : drawn.files())
-            EXPECT_TRUE(drawn.image(id) == Pixels::fromFile((committed / name).string())) << name;
+        for (const auto& [id, name] : drawn.files()) {
+            Pixels image = drawn.image(id);
+            ASSERT_FALSE(image.empty()) << name;
+            EXPECT_TRUE(image == Pixels::fromFile((committed / name).string())) << name;
+        }
         EXPECT_EQ(fileText(fs::path(drawn.folder()) / "resources.cmake"),
                   fileText(committed / "resources.cmake"));
     }

@@ -61,6 +61,24 @@ TEST_F(KvxShot, FailsWithoutAWritableFileOrWithBadArguments) {
     EXPECT_NE(runKvx("shot " KV_PLUGIN_DIR "/solvane.so"), 0);
     EXPECT_NE(runKvx("shot " KV_PLUGIN_DIR "/solvane.so /tmp/x.png --set width=2"), 0);
     EXPECT_NE(runKvx("shot " KV_PLUGIN_DIR "/solvane.so /tmp/x.png --size 2"), 0);
+    EXPECT_NE(runKvx("shot " KV_PLUGIN_DIR "/scopra.so /tmp/x.png --signal"), 0);
+    EXPECT_NE(runKvx("shot " KV_PLUGIN_DIR "/scopra.so /tmp/x.png --signal /nonexistent.wav"), 0);
+}
+
+TEST(KvxShotSignal, ShowsTheDemoOnScoprasGoniometerAndMeters) {
+    const std::string path = ::testing::TempDir() + "/kvx_shot_scopra.png";
+    std::remove(path.c_str());
+    ASSERT_EQ(runKvx("shot " KV_PLUGIN_DIR "/scopra.so " + path + " --signal demo"), 0);
+    const std::vector<uint32_t> shot = pngPixels(path);
+    constexpr int kWidth = 302;
+    ASSERT_EQ(shot.size(), static_cast<size_t>(kWidth * 214));
+    int brightPoints = 0;
+    for (uint32_t pixel : shot) brightPoints += pixel == 0xff08ff31u;  // the goniometer's pen
+    EXPECT_GT(brightPoints, 50);
+    // Meter 1 (15, 29, 20, 143) is lit green at its bottom.
+    const uint32_t bottom = shot[142 * kWidth + 17];
+    EXPECT_GT((bottom >> 8) & 0xff, ((bottom >> 16) & 0xff) + 60) << std::hex << bottom;
+    std::remove(path.c_str());
 }
 
 }  // namespace

@@ -108,8 +108,11 @@ TEST_F(Bitmaps, TheClipRectangleLimitsEveryKindOfDrawing) {
     image->draw(context, CRect(9, 9, 10, 10), CPoint(3, 3));  // one-pixel path
     context->setFillColor(kWhiteCColor);
     context->drawRect(CRect(0, 6, 10, 10), kDrawFilled);
+    const CPixelPosition plotted[] = {{3, 3}, {1, 3}, {4, 2}, {5, 5}};  // only (3, 3) is inside
+    context->drawPenPixels(image, plotted, 4);  // the image's top-left pixel: red
     EXPECT_EQ(countNot(context->getPixels(), CRect(0, 0, 10, 10), kBlack), 4);
     EXPECT_EQ(at(2, 2), kWhite);  // the lower right quadrant of the image
+    EXPECT_EQ(at(3, 3), kRed);
     image->forget();
 }
 
@@ -118,8 +121,11 @@ TEST_F(Bitmaps, OnePixelDrawsMatchTheGeneralPath) {
     CBitmap* pen = resources.bitmap(3);
     context->drawBitmap(pen, CRect(1, 1, 2, 2));           // direct pixel write
     context->drawBitmap(pen, CRect(3, 1, 4, 2), CPoint(), 0.999f);  // through Cairo
+    const CPixelPosition plotted[] = {{5, 1}};
+    context->drawPenPixels(pen, plotted, 1);  // in place, many at once
     const uint32_t direct = at(1, 1);
     const uint32_t general = at(3, 1);
+    EXPECT_EQ(at(5, 1), direct);
     EXPECT_NEAR(static_cast<int>((direct >> 16) & 0xff), static_cast<int>((general >> 16) & 0xff), 1);
     EXPECT_EQ(direct >> 24, 0xffu);
     EXPECT_EQ(direct & 0xffff, 0u);

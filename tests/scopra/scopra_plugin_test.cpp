@@ -18,7 +18,7 @@ protected:
 
 TEST_F(ScopraPlugin, IdentityAsTheHostReadsIt) {
     expectRecord(fourCharCode('K', 'q', 'C', 'r'), 4, 16,
-                 effFlagsCanReplacing | effFlagsCanDoubleReplacing);  // no editor yet
+                 effFlagsHasEditor | effFlagsCanReplacing | effFlagsCanDoubleReplacing);
     EXPECT_EQ(text(effGetEffectName), "scopra");
     EXPECT_EQ(text(effGetProductString), "scopra - stereo goniometer plug-in");
     EXPECT_EQ(text(effGetVendorString), "Kavexsound");

@@ -1,22 +1,28 @@
 #include "analyser_face.h"
 
 #include "art_style.h"
+#include "plugins/scopra/scopra_face_layout.h"
 
 namespace art {
 
 namespace {
 
-// The level slider (259, 22, 283, 132) moves its handle's top from row 24 to
-// row 117 and shows the background from one row lower than itself.
-constexpr Rect kLevelSlider{259, 22, 283, 132};
-constexpr int kLevelHandleFirstTop = 24;
-constexpr int kLevelHandleLastTop = 117;
-constexpr int kLevelBackgroundShift = 1;
+namespace layout = scopra::face;
 
+Rect rectOf(const FaceRect& r) {
+    return {static_cast<int>(r.left), static_cast<int>(r.top), static_cast<int>(r.right),
+            static_cast<int>(r.bottom)};
+}
+
+// The level slider shows the background from its back offset, which lies
+// below the slider's own top; the groove is drawn where the handle's centre
+// finds it there.
 GroovePath levelGroove() {
-    int half = style::kVerticalHandleSize.height / 2 + kLevelBackgroundShift;
-    return {true, kLevelSlider.left + style::kVerticalHandleSize.width / 2,
-            kLevelHandleFirstTop + half, kLevelHandleLastTop + half};
+    const Rect slider = rectOf(layout::kLevelSlider);
+    const int backShift = static_cast<int>(layout::kLevelSliderBackOffset.y) - slider.top;
+    const int half = style::kVerticalHandleSize.height / 2 + backShift;
+    return {true, slider.left + style::kVerticalHandleSize.width / 2,
+            layout::kLevelHandleFirstTop + half, layout::kLevelHandleLastTop + half};
 }
 
 }  // namespace
@@ -24,11 +30,13 @@ GroovePath levelGroove() {
 AnalyserFace scopraFace() {
     AnalyserFace face;
     face.product = "scopra";
-    face.size = {302, 214};
-    face.screen = {63, 16, 63 + style::kScopeLayerSize.width, 16 + style::kScopeLayerSize.height};
-    face.meters = {{15, 29, 20, 143}, {43, 29, 48, 143}};
+    face.size = {layout::kFaceWidth, layout::kFaceHeight};
+    const Rect scope = rectOf(layout::kScope);
+    face.screen = {scope.left, scope.top, scope.left + layout::kScopeLayerWidth,
+                   scope.top + layout::kScopeLayerHeight};
+    for (const FaceRect& meter : layout::kMeters) face.meters.push_back(rectOf(meter));
     face.levelGroove = levelGroove();
-    face.title = {70, 182, 225, 202};
+    face.title = rectOf(layout::kAboutClickArea);
     return face;
 }
 

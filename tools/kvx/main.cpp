@@ -22,7 +22,7 @@ const Command kCommands[] = {
     {"info", "info PLUGIN", kvx::runInfo},
     {"render", "render [options] PLUGIN [IN] OUT", kvx::runRender},
     {"demo", "demo [--rate HZ] OUT", kvx::runDemo},
-    {"shot", "shot PLUGIN OUT.png [--set NAME=V ...]", kvx::runShot},
+    {"shot", "shot PLUGIN OUT.png [--set NAME=V ...] [--signal demo|FILE]", kvx::runShot},
 };
 
 constexpr const char* kUsageDetails =
@@ -37,7 +37,9 @@ constexpr const char* kUsageDetails =
     "demo    writes the built-in demo signal (about 6 s of stereo material), in\n"
     "        the format OUT's extension names, as render does.\n"
     "shot    draws the plug-in's editor, without a window, into OUT.png after\n"
-    "        setting the parameters given with --set (our plug-ins only).\n"
+    "        setting the parameters given with --set (our plug-ins only); with\n"
+    "        --signal it first plays 2 s of the demo signal or of FILE through the\n"
+    "        plug-in, idling its editor between blocks as a host does.\n"
     "\n"
     "render options:\n"
     "  --double          process in 64 bits; .wav and .aiff get 64-bit float\n"

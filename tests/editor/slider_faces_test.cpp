@@ -167,7 +167,7 @@ TEST_F(WidmoorFace, EveryViewStandsInLayoutOrder) {
     expectLayout({
         {"CVuMeter1", kMeter, -1, {}},
         display({2, 24, 42, 41}, {2, 27}, kRightText),
-        display({258, 24, 298, 41}, {258, 27}, kLeftText),
+        display({258, 24, 298, 41}, {258, 27}, kRightText),
         slider({63, 51, 239, 75}, 0, 0.f),
         display(kReadOuts[0], kReadOutBacks[0], kLeftText),
         display({2, 54, 42, 71}, {2, 59}, kRightText),

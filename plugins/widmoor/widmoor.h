@@ -2,43 +2,17 @@
 // comb engine behind the processing lock.
 #pragma once
 
-#include <atomic>
-
-#include "platform/mutex.h"
 #include "plugins/widmoor/widmoor_engine.h"
 #include "plugins/widmoor/widmoor_parameters.h"
-#include "presets/preset_system_effect.h"
+#include "presets/effect_shell.h"
 
-class AComb : public CPresetSystemEffect {
+class AComb : public EffectShell<widmoor::WidmoorEngine, widmoor::kNumParams> {
 public:
     explicit AComb(audioMasterCallback audioMaster);
 
-    void processReplacing(float** inputs, float** outputs, VstInt32 sampleFrames) override;
-    void processDoubleReplacing(double** inputs, double** outputs, VstInt32 sampleFrames) override;
     void suspend() override;
     void resume() override;
 
-    void setParameter(VstInt32 index, float value) override;
-    float getParameter(VstInt32 index) override;
-    void getParameterName(VstInt32 index, char* text) override;
-    void getParameterLabel(VstInt32 index, char* text) override;
-    void getParameterDisplay(VstInt32 index, char* text) override;
-    void initFactoryPrograms() override;
-
-    // The engine value derived from parameter `index`, for the editor.
-    float getDerivedValue(VstInt32 index) const;
     float widthMeter() const { return engine.meter(); }
     int delaySamples() const { return engine.delaySamples(); }
-
-protected:
-    ParameterKind parameterKind(VstInt32 index) const override;
-
-private:
-    template <typename Sample>
-    void processBlock(Sample** inputs, Sample** outputs, VstInt32 sampleFrames);
-    void updateEngine(VstInt32 index, float value);
-
-    std::atomic<float> values[widmoor::kNumParams];
-    widmoor::WidmoorEngine engine;
-    Mutex processingLock;
 };

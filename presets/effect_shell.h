@@ -14,6 +14,12 @@ class EffectShell : public ParameterShell<Engine, kSlots, CPresetSystemEffect> {
     using Shell = ParameterShell<Engine, kSlots, CPresetSystemEffect>;
 
 public:
+    // The editor's window closes while the whole shell still stands: a last
+    // event from it may still set a parameter.
+    ~EffectShell() override {
+        if (this->editor) this->editor->close();
+    }
+
     void processReplacing(float** inputs, float** outputs, VstInt32 sampleFrames) override {
         processBlock(inputs, outputs, sampleFrames);
     }

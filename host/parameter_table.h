@@ -13,7 +13,6 @@
 #include "host/aeff_editor.h"
 #include "host/audio_effect.h"
 #include "host/fixed_decimals.h"
-#include "host/identity.h"
 
 // The labels are nine characters wide, one more than the interface's nominal
 // text length, as in every plug-in of the family; hosts pass larger buffers.

@@ -1,11 +1,9 @@
 #include "plugins/duplimo/duplimo.h"
 
-#include "host/identity.h"
-
 using namespace duplimo;
 
 Duplimo::Duplimo(audioMasterCallback audioMaster)
-    : EffectShell(audioMaster, kDuplimoIdentity, kParameterRows, kFactoryPrograms) {
+    : EffectShell(audioMaster, kIdentity, kParameterRows, kFactoryPrograms) {
     start();
 }
 

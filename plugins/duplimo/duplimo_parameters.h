@@ -21,6 +21,10 @@ enum Parameter : VstInt32 {
 
 constexpr int kNumPrograms = 24;
 
+constexpr PluginIdentity kIdentity{"duplimo", "duplimo - Duplimo processor",
+                                   fourCharCode('K', 'q', 'D', 'u'), 5, 1, true};
+static_assert(kIdentity.numParams == kNumParams, "the host sees every program parameter");
+
 // Index 5 holds nothing; the extra value displays an empty text.
 extern const ParameterRow<DuplimoEngine> kParameterRows[kNumSlots];
 extern const FactoryProgram<kNumParams> kFactoryPrograms[kNumPrograms];

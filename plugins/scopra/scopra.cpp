@@ -1,11 +1,9 @@
 #include "plugins/scopra/scopra.h"
 
-#include "host/identity.h"
-
 using namespace scopra;
 
 Scopra::Scopra(audioMasterCallback audioMaster)
-    : ParameterShell(audioMaster, kNumPrograms, kScopraIdentity, kParameterRows) {
+    : ParameterShell(audioMaster, kNumPrograms, kIdentity, kParameterRows) {
     engine.setSampleRate(getSampleRate());
     updateBlockSize();
     setProgram(0);

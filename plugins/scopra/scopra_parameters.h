@@ -19,6 +19,10 @@ enum Parameter : VstInt32 {
 
 constexpr int kNumPrograms = 16;
 
+constexpr PluginIdentity kIdentity{"scopra", "scopra - stereo goniometer plug-in",
+                                   fourCharCode('K', 'q', 'C', 'r'), 4, 16, false};
+static_assert(kIdentity.numParams == kNumParams, "the host sees every program parameter");
+
 // The level of a fresh program; everything else starts off.
 constexpr float kInitialLevel = 0.12f;
 

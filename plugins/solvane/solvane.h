@@ -10,10 +10,6 @@ class Solvane : public EffectShell<solvane::SolvaneEngine, solvane::kNumParams> 
 public:
     explicit Solvane(audioMasterCallback audioMaster);
 
-    // effVendorSpecific carries the requests of our own tools to the editor.
-    VstIntPtr dispatcher(VstInt32 opcode, VstInt32 index, VstIntPtr value, void* ptr,
-                         float opt) override;
-
     void suspend() override;
     void resume() override;
 

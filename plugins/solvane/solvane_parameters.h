@@ -23,6 +23,10 @@ enum Parameter : VstInt32 {
 
 constexpr int kNumPrograms = 11;
 
+constexpr PluginIdentity kIdentity{"solvane", "Solvane", fourCharCode('K', 'q', 'L', 'v'), 9, 1,
+                                   true};
+static_assert(kIdentity.numParams == kNumParams, "the host sees every program parameter");
+
 // The rows also carry what the face's read-outs and switches show.
 extern const ParameterRow<SolvaneEngine> kParameterRows[kNumParams];
 extern const FactoryProgram<kNumParams> kFactoryPrograms[kNumPrograms];

@@ -1,11 +1,9 @@
 #include "plugins/widmoor/widmoor.h"
 
-#include "host/identity.h"
-
 using namespace widmoor;
 
 AComb::AComb(audioMasterCallback audioMaster)
-    : EffectShell(audioMaster, kWidmoorIdentity, kParameterRows, kFactoryPrograms) {
+    : EffectShell(audioMaster, kIdentity, kParameterRows, kFactoryPrograms) {
     start();
 }
 

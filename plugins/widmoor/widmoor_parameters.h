@@ -27,6 +27,10 @@ enum Mode : int {
 
 constexpr int kNumPrograms = 30;
 
+constexpr PluginIdentity kIdentity{"widmoor", "Simple Widmoor", fourCharCode('K', 'q', 'W', 'd'),
+                                   6, 1, true};
+static_assert(kIdentity.numParams == kNumParams, "the host sees every program parameter");
+
 // The display of "wdth/emph" depends on the current mode number.
 extern const ParameterRow<WidmoorEngine> kParameterRows[kNumParams];
 extern const FactoryProgram<kNumParams> kFactoryPrograms[kNumPrograms];

@@ -7,7 +7,7 @@
 #include <iostream>
 #include <memory>
 
-#include "editor/editor_requests.h"
+#include "host/aeff_editor.h"
 #include "tools/kvx/commands.h"
 #include "tools/kvx/host_callback.h"
 #include "tools/kvx/kvx_error.h"

@@ -7,6 +7,41 @@
 #include "editor/my_frame.h"
 #include "host/audio_effect.h"
 
+namespace {
+
+constexpr int64_t kBytesPerPixel = 4;
+
+struct FaceSize {
+    int32_t width = 0;
+    int32_t height = 0;
+};
+
+FaceSize faceSizeOf(AEffEditor& editor) {
+    ERect* rect = nullptr;
+    if (!editor.getRect(&rect) || !rect) return {};
+    return {rect->right - rect->left, rect->bottom - rect->top};
+}
+
+int64_t rowBytesOf(int32_t width) { return static_cast<int64_t>(width) * kBytesPerPixel; }
+
+VstIntPtr answerSizeQuery(SnapshotBuffer request, void* ptr, const FaceSize& face) {
+    request.width = face.width;
+    request.height = face.height;
+    request.strideBytes = static_cast<int32_t>(rowBytesOf(face.width));
+    request.capacityBytes = rowBytesOf(face.width) * face.height;
+    std::memcpy(ptr, &request, sizeof request);
+    return static_cast<VstIntPtr>(request.capacityBytes);
+}
+
+// The buffer takes exactly the face's rows, each with room for its pixels.
+bool fitsTheFace(const SnapshotBuffer& request, const FaceSize& face) {
+    return face.width > 0 && face.height > 0 && request.width == face.width &&
+           request.height == face.height && request.strideBytes >= rowBytesOf(face.width) &&
+           request.capacityBytes >= static_cast<int64_t>(request.strideBytes) * face.height;
+}
+
+}  // namespace
+
 ADEditorBase::ADEditorBase(AudioEffect* effect, const gui::ResourceTable& resources)
     : AEffGUIEditor(effect),
       background_(new (std::nothrow) CBitmap(resources, kBackgroundId)),
@@ -110,6 +145,23 @@ void ADEditorBase::parameterChanged(VstInt32 index, float /*value*/) {
 }
 
 void ADEditorBase::resetMeters() { meterResetRequested_.store(true, std::memory_order_release); }
+
+VstIntPtr ADEditorBase::vendorRequest(VstInt32 index, VstIntPtr /*value*/, void* ptr) {
+    if (index != kSnapshotRequest || !ptr || !hasFrame()) return 0;
+    // The size field is read alone first: a caller of another layout may
+    // have passed fewer bytes than a whole record.
+    int32_t structBytes = 0;
+    std::memcpy(&structBytes, ptr, sizeof structBytes);
+    if (structBytes != static_cast<int32_t>(sizeof(SnapshotBuffer))) return 0;
+    SnapshotBuffer request;
+    std::memcpy(&request, ptr, sizeof request);
+
+    const FaceSize face = faceSizeOf(*this);
+    if (!request.pixels) return answerSizeQuery(request, ptr, face);
+    if (!fitsTheFace(request, face)) return 0;
+    return copySnapshot(request.pixels, request.width, request.height, request.strideBytes) ? 1
+                                                                                            : 0;
+}
 
 bool ADEditorBase::copySnapshot(uint8_t* pixels, int32_t width, int32_t height,
                                 int32_t strideBytes) {

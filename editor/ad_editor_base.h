@@ -64,6 +64,13 @@ public:
     // Any thread: the meters go to their rest position on the next idle.
     void resetMeters() override;
 
+    // The snapshot request (see kSnapshotRequest), while the editor is open:
+    // - pixels null: fills in width, height, the smallest stride and the bytes
+    //   needed, and answers the bytes needed;
+    // - otherwise: when every field fits the face, copies it and answers 1.
+    // Any other case answers 0 and writes nothing, not even into the record.
+    VstIntPtr vendorRequest(VstInt32 index, VstIntPtr value, void* ptr) override;
+
     // Brings the face up to date, draws all of it and copies it, row by row
     // `strideBytes` apart, to `pixels` (the back buffer's 32-bit pixels);
     // false, copying nothing, when the editor is closed or the face is not

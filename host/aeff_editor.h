@@ -4,9 +4,32 @@
 // editor about changes; they do nothing until an editor implements them.
 #pragma once
 
+#include <cstdint>
+
 #include "host/vst2.h"
 
 class AudioEffect;
+
+// Requests of our own tools to an editor come through the dispatcher's
+// effVendorSpecific with a four-character index of ours; every other
+// effVendorSpecific call answers 0.
+//
+// The snapshot request: the open editor draws its whole face and copies it
+// into a pixel buffer that the caller owns and describes with a
+// SnapshotBuffer (the pointer). The plug-in never writes anything else
+// (files least of all) on a caller's say-so.
+constexpr VstInt32 kSnapshotRequest = fourCharCode('K', 'v', 'P', 'x');
+
+// Pixels are native-endian 32-bit words 0xAARRGGBB with premultiplied
+// alpha, rows from the top, `strideBytes` apart.
+struct SnapshotBuffer {
+    int32_t structBytes;    // sizeof(SnapshotBuffer): anything else is refused
+    int32_t width;          // the face's size in pixels
+    int32_t height;
+    int32_t strideBytes;    // at least width * 4
+    uint8_t* pixels;        // null asks for the size only
+    int64_t capacityBytes;  // bytes at `pixels`, at least strideBytes * height
+};
 
 class AEffEditor {
 public:
@@ -34,6 +57,11 @@ public:
     // False when something the editor allocates while it is built could not
     // be had; the effect then counts as not constructed.
     virtual bool constructed() const { return true; }
+    // The answer to effVendorSpecific(index, value, ptr); 0 unless the editor
+    // knows the request.
+    virtual VstIntPtr vendorRequest(VstInt32 /*index*/, VstIntPtr /*value*/, void* /*ptr*/) {
+        return 0;
+    }
 
     // Family hooks, called by the effect.
     virtual void parameterChanged(VstInt32 /*index*/, float /*value*/) {}

@@ -5,7 +5,6 @@
 #include <cstring>
 
 #include "host/aeff_editor.h"
-#include "host/identity.h"
 
 namespace {
 
@@ -255,6 +254,8 @@ VstIntPtr AudioEffectX::dispatcher(VstInt32 opcode, VstInt32 index, VstIntPtr va
             return 0;
         case effSetTotalSampleToProcess:
             return value;
+        case effVendorSpecific:
+            return editor ? editor->vendorRequest(index, value, ptr) : 0;
         default:
             return AudioEffect::dispatcher(opcode, index, value, ptr, opt);
     }

@@ -8,7 +8,19 @@
 #include "host/vst2.h"
 
 class AEffEditor;
-struct PluginIdentity;
+
+// What a plug-in of the family tells hosts about itself.
+struct PluginIdentity {
+    const char* effectName;
+    const char* productString;
+    VstInt32 uniqueId;
+    VstInt32 numParams;
+    VstInt32 numHostPrograms;
+    bool programsAreChunks;
+};
+
+constexpr const char* kVendorString = "Kavexsound";
+constexpr VstInt32 kVendorVersion = 1980;
 
 // How an effect describes one parameter to the host's property query.
 enum class ParameterKind {

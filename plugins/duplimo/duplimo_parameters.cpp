@@ -1,13 +1,10 @@
 #include "plugins/duplimo/duplimo_parameters.h"
 
-#include <cstring>
-
-#include "dsp/switch_state.h"
-#include "host/fixed_decimals.h"
+#include "plugins/duplimo/duplimo_engine.h"
 
 namespace duplimo {
 
-const FactoryProgram kFactoryPrograms[kNumPrograms] = {
+const FactoryProgram<kNumParams> kFactoryPrograms[kNumPrograms] = {
     {"init", {0.0f, 0.5f, 0.0f, 1, 0}},
     {"mix 1", {0.75f, 0.25f, 0.25f, 1, 0}},
     {"mix 2", {0.5f, 0.61f, 0.12f, 1, 0}},
@@ -36,15 +33,13 @@ const FactoryProgram kFactoryPrograms[kNumPrograms] = {
 
 namespace {
 
-const char* const kNames[kNumParams] = {"width", "baseFreq", "emphasis", "process", "phase"};
-const char* const kLabels[kNumParams] = {"    %   ", "    Hz   ", "    %    ", "         ",
-                                         "         "};
-constexpr const char* kExtraText = "  ";
-
 constexpr double kFrequencySpanHz = 980.0;
 constexpr double kLowestFrequencyHz = 20.0;
-constexpr float kPercent = 100.0f;
 constexpr int kDisplayDecimals = 2;
+
+void frequencyDisplay(float v, float, char* text) {
+    formatFixedDecimals(baseFrequencyHz(v), kDisplayDecimals, text);
+}
 
 }  // namespace
 
@@ -53,38 +48,31 @@ float baseFrequencyHz(float v) {
     return static_cast<float>(kFrequencySpanHz * x * x + kLowestFrequencyHz);
 }
 
-void parameterName(VstInt32 index, char* text) {
-    if (index == kExtraValue)
-        std::strcpy(text, kExtraText);
-    else if (isStoredIndex(index))
-        std::strcpy(text, kNames[index]);
-}
-
-void parameterLabel(VstInt32 index, char* text) {
-    if (index == kExtraValue)
-        std::strcpy(text, kExtraText);
-    else if (isStoredIndex(index))
-        std::strcpy(text, kLabels[index]);
-}
-
-void parameterDisplay(VstInt32 index, float v, char* text) {
-    if (!isStoredIndex(index)) return;
-    text[0] = 0;  // a value out of the formatter's range shows as an empty text
-    switch (index) {
-        case kWidth:
-        case kEmphasis:
-            formatFixedDecimals(kPercent * v, kDisplayDecimals, text);
-            break;
-        case kBaseFreq:
-            formatFixedDecimals(baseFrequencyHz(v), kDisplayDecimals, text);
-            break;
-        case kProcess:
-        case kPhase:
-            std::strcpy(text, isOn(switchState(v)) ? "On" : "Off");
-            break;
-        default:  // the extra value shows nothing
-            break;
-    }
-}
+const ParameterRow<DuplimoEngine> kParameterRows[kNumSlots] = {
+    fader<DuplimoEngine>(
+        "width", "    %   ", 0.0f, sideGain,
+        [](DuplimoEngine& e, float v) { storeControl(e.controls.sideGain, sideGain(v)); },
+        percentDisplay),
+    fader<DuplimoEngine>(
+        "baseFreq", "    Hz   ", 0.5f, baseFrequencyHz,
+        [](DuplimoEngine& e, float v) { e.setBaseFrequency(baseFrequencyHz(v)); },
+        frequencyDisplay),
+    fader<DuplimoEngine>(
+        "emphasis", "    %    ", 0.0f, emphasisCoefficient,
+        [](DuplimoEngine& e, float v) {
+            storeControl(e.controls.emphasis, emphasisCoefficient(v));
+        },
+        percentDisplay),
+    toggle<DuplimoEngine>(
+        "process", "         ", 1.0f,
+        [](DuplimoEngine& e, float v) { storeControl(e.controls.process, switchState(v)); },
+        "On", "Off"),
+    toggle<DuplimoEngine>(
+        "phase", "         ", 0.0f,
+        [](DuplimoEngine& e, float v) { storeControl(e.controls.phase, switchState(v)); },
+        "On", "Off"),
+    noParameter<DuplimoEngine>(),
+    storedOnly<DuplimoEngine>("  ", "  "),
+};
 
 }  // namespace duplimo

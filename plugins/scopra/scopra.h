@@ -6,18 +6,14 @@
 
 #include <atomic>
 
-#include "host/audio_effect.h"
+#include "host/parameter_table.h"
 #include "plugins/scopra/scopra_engine.h"
 #include "plugins/scopra/scopra_parameters.h"
 #include "plugins/scopra/scopra_program_bank.h"
 
-class Scopra : public AudioEffectX {
+class Scopra : public ParameterShell<scopra::ScopraEngine, scopra::kNumParams, AudioEffectX> {
 public:
     explicit Scopra(audioMasterCallback audioMaster);
-    ~Scopra() override;
-
-    VstIntPtr dispatcher(VstInt32 opcode, VstInt32 index, VstIntPtr value, void* ptr,
-                         float opt) override;
 
     void processReplacing(float** inputs, float** outputs, VstInt32 sampleFrames) override;
     void processDoubleReplacing(double** inputs, double** outputs, VstInt32 sampleFrames) override;
@@ -25,29 +21,23 @@ public:
     void resume() override;
     void setSampleRate(float sampleRateHz) override;
 
-    void setParameter(VstInt32 index, float value) override;
-    float getParameter(VstInt32 index) override;
-    void getParameterName(VstInt32 index, char* text) override;
-    void getParameterLabel(VstInt32 index, char* text) override;
-    void getParameterDisplay(VstInt32 index, char* text) override;
-
     void setProgram(VstInt32 program) override;
     VstInt32 getProgram() override;
     void setProgramName(char* name) override;
     void getProgramName(char* name) override;
     bool getProgramNameIndexed(VstInt32 category, VstInt32 index, char* text) override;
 
-
-    // For the editor: the engine value derived from parameter `index`
-    // (scopeGain, autoOn, holdOn, modeSM); 0 for an unknown index.
-    float getDerivedValue(VstInt32 index) const;
+    // For the editor: the goniometer's linear gain.
     float scopeGain() const { return getDerivedValue(scopra::kParamLevel); }
     // The measurement and its consumer side (bursts, readings, display
     // values, the capture clear).
     scopra::ScopraEngine& measurement() { return engine; }
 
 protected:
-    ParameterKind parameterKind(VstInt32 index) const override;
+    // Every value set, a program's own included, goes into the current program.
+    void rememberInProgram(VstInt32 index, float value) override {
+        programs.setValue(getProgram(), index, value);
+    }
 
 private:
     template <typename Sample>
@@ -55,9 +45,6 @@ private:
     void applyAutomaticLevel(float level);
     void askHostAfterReset();
 
-    std::atomic<float> values[scopra::kNumParams];  // raw values as last set
-    std::atomic<float> holdOn{0.0f};                // the only derived value the engine ignores
     std::atomic<VstInt32> currentProgram{0};
     scopra::ProgramBank programs;
-    scopra::ScopraEngine engine;
 };

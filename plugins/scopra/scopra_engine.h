@@ -34,7 +34,7 @@ namespace scopra {
 
 // Values derived from the parameters that the measurement reads.
 struct EngineControls {
-    std::atomic<float> scopeGain{scopeGainForLevel(kInitialValues[kParamLevel])};
+    std::atomic<float> scopeGain{scopeGainForLevel(kInitialLevel)};
     std::atomic<float> autoOn{0.0f};  // switch state 0.0 or 1.0
     std::atomic<float> modeSM{0.0f};  // 0.0 left/right, 1.0 side/mid
 };

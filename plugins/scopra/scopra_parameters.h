@@ -1,10 +1,13 @@
-// The stereo image analyser's parameters: indices, texts and the mapping from
-// normalised values to the values the measurement and the editor use.
+// The stereo image analyser's parameters: indices, the row table and the
+// mapping from normalised values to the values the measurement and the
+// editor use.
 #pragma once
 
-#include "host/vst2.h"
+#include "host/parameter_table.h"
 
 namespace scopra {
+
+class ScopraEngine;
 
 enum Parameter : VstInt32 {
     kParamLevel = 0,  // goniometer level
@@ -16,15 +19,17 @@ enum Parameter : VstInt32 {
 
 constexpr int kNumPrograms = 16;
 
-// Raw values of a fresh program: level 0.12, everything else off.
-extern const float kInitialValues[kNumParams];
+constexpr PluginIdentity kIdentity{"scopra", "scopra - stereo goniometer plug-in",
+                                   fourCharCode('K', 'q', 'C', 'r'), 4, 16, false};
+static_assert(kIdentity.numParams == kNumParams, "the host sees every program parameter");
+
+// The level of a fresh program; everything else starts off.
+constexpr float kInitialLevel = 0.12f;
+
+// "hold" only steers the editor: the engine ignores it.
+extern const ParameterRow<ScopraEngine> kParameterRows[kNumParams];
 
 inline bool knownParameter(VstInt32 index) { return index >= 0 && index < kNumParams; }
-
-// Texts as the host reads them; nothing is written for an unknown index.
-void parameterName(VstInt32 index, char* text);
-void parameterLabel(VstInt32 index, char* text);
-void parameterDisplay(VstInt32 index, float value, char* text);
 
 // Linear goniometer gain for a raw level v: v * v * 63 + 1 (1 .. 64).
 inline float scopeGainForLevel(float v) { return v * v * 63.0f + 1.0f; }

@@ -17,7 +17,7 @@ constexpr const char* kNumberedName = "Init";  // shown with the program number
 ProgramBank::ProgramBank() {
     for (AnalyserProgram& program : programs_) {
         for (int k = 0; k < kNumParams; ++k)
-            program.values[k].store(kInitialValues[k], std::memory_order_relaxed);
+            program.values[k].store(kParameterRows[k].initial, std::memory_order_relaxed);
         copyVstString(program.name, kInitialName, kProgramNameBytes);
     }
 }

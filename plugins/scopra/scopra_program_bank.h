@@ -21,7 +21,7 @@ struct AnalyserProgram {
 
 class ProgramBank {
 public:
-    ProgramBank();  // every program: kInitialValues, named "init"
+    ProgramBank();  // every program: the rows' initial values, named "init"
 
     static bool known(VstInt32 program) { return program >= 0 && program < kNumPrograms; }
 

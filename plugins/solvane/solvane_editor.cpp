@@ -15,21 +15,13 @@ namespace {
 
 using namespace face;
 
-constexpr float kSwitchOn = 1.f;
-constexpr float kSwitchOff = 0.f;
-constexpr float kSwitchThreshold = 0.5f;
 constexpr float kReadingToMeter = 0.5f;  // readings of -0.5..0.5 on a 0..1 meter
-constexpr float kWidthDisplayScale = 2.f;  // the width display shows 2 W, that is 4 v^2
 
-using face_text::faceText;
-
-CParamDisplayValueToStringProc readOutText(ReadOut readOut) {
-    switch (readOut) {
-        case ReadOut::kPercent: return faceText<percentText>;
-        case ReadOut::kDecibel: return faceText<decibelText>;
-        case ReadOut::kSide: break;
-    }
-    return faceText<sideText>;
+// The read-outs' value-to-text procedure: the text of the parameter row given
+// as user data.
+bool readOutText(float value, char text[CParamDisplay::kTextCapacity], void* row) {
+    static_cast<const ParameterRow<SolvaneEngine>*>(row)->faceText(value, text);
+    return true;
 }
 
 }  // namespace
@@ -59,7 +51,7 @@ void ADEditor::addLabels() {
         label->setHoriAlign(place.align);
         label->setMin(0.f);
         label->setMax(kLabelMaxValue);
-        label->setValueToStringProc(faceText<labelText>);
+        label->setValueToStringProc(face_text::faceText<labelText>);
         label->setValue(place.word);
         labels[k++] = label;
         addView(label);
@@ -97,8 +89,10 @@ void ADEditor::addSliderRow(int row) {
     display->setFontColor(kTextColour);
     display->setHoriAlign(kLeftText);
     display->setMax(place.displayMax);
-    display->setValueToStringProc(readOutText(place.readOut));
-    display->setValue(displayValue(index));
+    const ParameterRow<SolvaneEngine>* parameter = &solvane->parameterRow(index);
+    display->setValueToStringProc(readOutText,
+                                  const_cast<ParameterRow<SolvaneEngine>*>(parameter));
+    display->setValue(solvane->getFaceValue(index));
     displays[index] = display;
     addView(display);
 }
@@ -113,14 +107,6 @@ void ADEditor::addSwitches() {
     }
 }
 
-float ADEditor::displayValue(VstInt32 index) const {
-    switch (index) {
-        case kWidth: return kWidthDisplayScale * solvane->getDerivedValue(kWidth);
-        case kGain: return solvane->getDerivedValue(kGain);
-        default: return solvane->getParameter(index);
-    }
-}
-
 void ADEditor::clearFace() {
     for (auto& slider : sliders) slider = nullptr;
     for (auto& display : displays) display = nullptr;
@@ -130,14 +116,13 @@ void ADEditor::clearFace() {
 }
 
 void ADEditor::refreshParameter(VstInt32 index) {
-    if (index < 0 || index >= kNumParams) return;
+    if (!solvane->holdsValue(index)) return;
     if (index <= kCenterPos) {
         if (sliders[index]) sliders[index]->setValue(solvane->getParameter(index));
-        if (displays[index]) displays[index]->setValue(displayValue(index));
+        if (displays[index]) displays[index]->setValue(solvane->getFaceValue(index));
         return;
     }
-    const bool on = solvane->getParameter(index) >= kSwitchThreshold;
-    if (switches[index]) switches[index]->setValue(on ? kSwitchOn : kSwitchOff);
+    if (switches[index]) switches[index]->setValue(solvane->getFaceValue(index));
 }
 
 void ADEditor::followMeters() {

@@ -32,8 +32,6 @@ private:
     void addMeter(int meter);
     void addSliderRow(int row);
     void addSwitches();
-    // The value parameter `index`'s display shows (see the layout's read-outs).
-    float displayValue(VstInt32 index) const;
 
     Solvane* solvane;
     CHorizontalSlider* sliders[kCenterPos + 1] = {};

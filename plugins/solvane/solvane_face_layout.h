@@ -52,7 +52,6 @@ constexpr int32_t kSliderStyle = kRight;
 constexpr float kSliderDefault = 0.5f;
 
 // Value displays beside the sliders.
-enum class ReadOut { kPercent, kDecibel, kSide };
 constexpr int32_t kDisplayStyle = 0;
 
 struct SliderRow {
@@ -62,16 +61,14 @@ struct SliderRow {
     FaceRect display;
     FacePoint displayBackOffset;
     float displayMax;
-    ReadOut readOut;
 };
+// Each read-out's text is its parameter row's face text.
 constexpr SliderRow kSliderRows[] = {
-    {kWidth, {63, 51, 239, 76}, {0, 1}, {258, 55, 322, 72}, {258, 60}, 4, ReadOut::kPercent},
-    {kGain, {63, 83, 239, 108}, {0, 0}, {258, 86, 322, 103}, {258, 91}, 4, ReadOut::kDecibel},
-    {kBalance, {63, 147, 239, 172}, {0, 0}, {258, 150, 322, 167}, {258, 155}, 1, ReadOut::kSide},
-    {kStability, {63, 179, 239, 204}, {0, 0}, {258, 181, 322, 198}, {258, 187}, 1,
-     ReadOut::kSide},
-    {kCenterPos, {63, 211, 239, 236}, {0, 0}, {258, 212, 322, 229}, {258, 219}, 1,
-     ReadOut::kSide},
+    {kWidth, {63, 51, 239, 76}, {0, 1}, {258, 55, 322, 72}, {258, 60}, 4},
+    {kGain, {63, 83, 239, 108}, {0, 0}, {258, 86, 322, 103}, {258, 91}, 4},
+    {kBalance, {63, 147, 239, 172}, {0, 0}, {258, 150, 322, 167}, {258, 155}, 1},
+    {kStability, {63, 179, 239, 204}, {0, 0}, {258, 181, 322, 198}, {258, 187}, 1},
+    {kCenterPos, {63, 211, 239, 236}, {0, 0}, {258, 212, 322, 229}, {258, 219}, 1},
 };
 // The meter between the gain row and the balance row is built after this many rows.
 constexpr int kRowsAboveLeftRightMeter = 2;

@@ -3,14 +3,12 @@
 #include <cmath>
 #include <cstring>
 
-#include "dsp/switch_state.h"
-#include "host/fixed_decimals.h"
+#include "plugins/solvane/solvane_engine.h"
+#include "plugins/solvane/solvane_face_texts.h"
 
 namespace solvane {
 
-const float kInitialValues[kNumParams] = {0.5f, 0.5f, 0.5f, 0.5f, 0.5f, 1.0f, 0.0f, 0.0f, 0.0f};
-
-const FactoryProgram kFactoryPrograms[kNumPrograms] = {
+const FactoryProgram<kNumParams> kFactoryPrograms[kNumPrograms] = {
     {"init", {0.5f, 0.5f, 0.5f, 0.5f, 0.5f, 1, 0, 0, 0}},
     {"extended width", {0.625f, 0.5f, 0.5f, 0.5f, 0.5f, 1, 0, 0, 0}},
     {"reduced width", {0.375f, 0.5f, 0.5f, 0.5f, 0.5f, 1, 0, 0, 0}},
@@ -26,16 +24,8 @@ const FactoryProgram kFactoryPrograms[kNumPrograms] = {
 
 namespace {
 
-const char* const kNames[kNumParams] = {"width",   "gain",  "balance", "stability", "centerPos",
-                                        "process", "phase", "-L",      "-R"};
-const char* const kLabels[kNumParams] = {"    %   ",  "   dB   ",  "       ",
-                                         "         ", "         ", "         ",
-                                         "         ", "    ",      "    "};
-
-bool known(VstInt32 index) { return index >= 0 && index < kNumParams; }
-
 // "20L", "20R" or "C" for the three position parameters.
-void positionDisplay(float v, char* text) {
+void positionDisplay(float v, float, char* text) {
     if (v > 0.51) {
         formatFixedDecimals(100.0f * v - 50.0f, 0, text);
         std::strcat(text, "L");
@@ -47,49 +37,69 @@ void positionDisplay(float v, char* text) {
     }
 }
 
+// The host shows 4 v^2 computed as written here: the face's 2 * widthFactor(v)
+// rounds differently for millions of values and would change their texts.
+void widthDisplay(float v, float, char* text) { formatFixedDecimals(400.0f * v * v, 2, text); }
+
+void gainDisplay(float v, float, char* text) { formatFixedDecimals(24.0f * (v - 0.5f), 2, text); }
+
+// The face's width read-out holds 2 W.
+float faceWidth(float v) { return 2.f * widthFactor(v); }
+
 }  // namespace
 
 float gainFactor(float v) {
     return static_cast<float>(std::pow(10.0, 1.2 * (static_cast<double>(v) - 0.5)));
 }
 
-void parameterName(VstInt32 index, char* text) {
-    if (known(index)) std::strcpy(text, kNames[index]);
-}
+using E = SolvaneEngine;
 
-void parameterLabel(VstInt32 index, char* text) {
-    if (known(index)) std::strcpy(text, kLabels[index]);
-}
-
-void parameterDisplay(VstInt32 index, float v, char* text) {
-    if (!known(index)) return;
-    text[0] = 0;  // a value out of the formatter's range shows as an empty text
-    const bool on = isOn(switchState(v));
-    switch (index) {
-        case kWidth:
-            formatFixedDecimals(400.0f * v * v, 2, text);
-            break;
-        case kGain:
-            formatFixedDecimals(24.0f * (v - 0.5f), 2, text);
-            break;
-        case kBalance:
-        case kStability:
-        case kCenterPos:
-            positionDisplay(v, text);
-            break;
-        case kProcess:
-        case kPhase:
-            std::strcpy(text, on ? "On" : "Off");
-            break;
-        case kInvertLeft:
-            std::strcpy(text, on ? "-L" : "+L");
-            break;
-        case kInvertRight:
-            std::strcpy(text, on ? "-R" : "+R");
-            break;
-        default:
-            break;
-    }
-}
+const ParameterRow<SolvaneEngine> kParameterRows[kNumParams] = {
+    withFace(fader<E>("width", "    %   ", 0.5f, widthFactor,
+                      [](E& e, float v) { storeControl(e.controls.width, widthFactor(v)); },
+                      widthDisplay),
+             faceWidth, percentText),
+    withFace(fader<E>("gain", "   dB   ", 0.5f, gainFactor,
+                      [](E& e, float v) { storeControl(e.controls.gain, gainFactor(v)); },
+                      gainDisplay),
+             gainFactor, decibelText),
+    withFace(fader<E>("balance", "       ", 0.5f, upperFactor,
+                      [](E& e, float v) {
+                          storeControl(e.controls.balanceLeft, upperFactor(v));
+                          storeControl(e.controls.balanceRight, lowerFactor(v));
+                      },
+                      positionDisplay),
+             nullptr, sideText),
+    withFace(fader<E>("stability", "         ", 0.5f, upperFactor,
+                      [](E& e, float v) {
+                          storeControl(e.controls.sideLeft, upperFactor(v));
+                          storeControl(e.controls.sideRight, lowerFactor(v));
+                      },
+                      positionDisplay),
+             nullptr, sideText),
+    withFace(fader<E>("centerPos", "         ", 0.5f, centreLeftFactor,
+                      [](E& e, float v) {
+                          storeControl(e.controls.centreLeft, centreLeftFactor(v));
+                          storeControl(e.controls.centreRight, centreRightFactor(v));
+                      },
+                      positionDisplay),
+             nullptr, sideText),
+    withFace(toggle<E>("process", "         ", 1.0f,
+                       [](E& e, float v) { storeControl(e.controls.process, switchState(v)); },
+                       "On", "Off"),
+             faceSwitchValue, nullptr),
+    withFace(toggle<E>("phase", "         ", 0.0f,
+                       [](E& e, float v) { storeControl(e.controls.swap, switchState(v)); },
+                       "On", "Off"),
+             faceSwitchValue, nullptr),
+    withFace(toggle<E>("-L", "    ", 0.0f,
+                       [](E& e, float v) { storeControl(e.controls.invertLeft, switchState(v)); },
+                       "-L", "+L"),
+             faceSwitchValue, nullptr),
+    withFace(toggle<E>("-R", "    ", 0.0f,
+                       [](E& e, float v) { storeControl(e.controls.invertRight, switchState(v)); },
+                       "-R", "+R"),
+             faceSwitchValue, nullptr),
+};
 
 }  // namespace solvane

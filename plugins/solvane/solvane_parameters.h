@@ -1,10 +1,12 @@
-// The stereo image controller's parameters: indices, texts, the mapping from
-// normalised values to engine values, and the factory programs.
+// The stereo image controller's parameters: indices, the row table, the
+// mapping from normalised values to engine values, and the factory programs.
 #pragma once
 
-#include "host/vst2.h"
+#include "host/parameter_table.h"
 
 namespace solvane {
+
+class SolvaneEngine;
 
 enum Parameter : VstInt32 {
     kWidth = 0,
@@ -21,18 +23,13 @@ enum Parameter : VstInt32 {
 
 constexpr int kNumPrograms = 11;
 
-struct FactoryProgram {
-    const char* name;
-    float values[kNumParams];
-};
+constexpr PluginIdentity kIdentity{"solvane", "Solvane", fourCharCode('K', 'q', 'L', 'v'), 9, 1,
+                                   true};
+static_assert(kIdentity.numParams == kNumParams, "the host sees every program parameter");
 
-extern const FactoryProgram kFactoryPrograms[kNumPrograms];
-extern const float kInitialValues[kNumParams];
-
-// Texts as the host reads them; nothing is written for an unknown index.
-void parameterName(VstInt32 index, char* text);
-void parameterLabel(VstInt32 index, char* text);
-void parameterDisplay(VstInt32 index, float value, char* text);
+// The rows also carry what the face's read-outs and switches show.
+extern const ParameterRow<SolvaneEngine> kParameterRows[kNumParams];
+extern const FactoryProgram<kNumParams> kFactoryPrograms[kNumPrograms];
 
 // Engine values derived from a normalised value v.
 inline float widthFactor(float v) { return 2.0f * v * v; }

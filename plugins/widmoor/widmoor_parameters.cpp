@@ -2,12 +2,11 @@
 
 #include <cstring>
 
-#include "dsp/switch_state.h"
-#include "host/fixed_decimals.h"
+#include "plugins/widmoor/widmoor_engine.h"
 
 namespace widmoor {
 
-const FactoryProgram kFactoryPrograms[kNumPrograms] = {
+const FactoryProgram<kNumParams> kFactoryPrograms[kNumPrograms] = {
     {"init", {0.0f, 0.5f, 0.0f, 1, 0, 0.0f}},
     {"enhanced mix 1", {0.5f, 0.25f, 0.0f, 1, 0, 0.0f}},
     {"enhanced mix 2", {0.35f, 0.75f, 0.0f, 1, 0, 0.0f}},
@@ -46,17 +45,23 @@ namespace {
 constexpr double kSecondModeFrom = 0.33;
 constexpr double kThirdModeFrom = 0.67;
 
-const char* const kNames[kNumParams] = {"depth",   "baseFreq", "wdth/emph",
-                                        "process", "phase",    "mode"};
-const char* const kLabels[kNumParams] = {"    %   ",  "    Hz   ", "    %    ",
-                                         "         ", "         ", "         "};
 const char* const kModeTexts[] = {"Mode1", "Mode2", "Mode3"};
-
-bool known(VstInt32 index) { return index >= 0 && index < kNumParams; }
 
 // 100..400 % of side width in the first two modes, 0..100 % emphasis in the third.
 float widthEmphasisPercent(float v, float mode) {
     return mode < 1.5f ? 100.0f + 300.0f * v : 100.0f * v;
+}
+
+void frequencyDisplay(float v, float, char* text) {
+    formatFixedDecimals(baseFrequencyHz(v), 2, text);
+}
+
+void widthEmphasisDisplay(float v, float mode, char* text) {
+    formatFixedDecimals(widthEmphasisPercent(v, mode), 2, text);
+}
+
+void modeDisplay(float v, float, char* text) {
+    std::strcpy(text, kModeTexts[modeOf(modeNumber(v))]);
 }
 
 }  // namespace
@@ -73,26 +78,35 @@ Mode modeOf(float mode) {
     return mode < 1.5f ? kMidEmphasis : kSideEmphasis;
 }
 
-void parameterName(VstInt32 index, char* text) {
-    if (known(index)) std::strcpy(text, kNames[index]);
-}
-
-void parameterLabel(VstInt32 index, char* text) {
-    if (known(index)) std::strcpy(text, kLabels[index]);
-}
-
-void parameterDisplay(VstInt32 index, float v, float mode, char* text) {
-    if (!known(index)) return;
-    text[0] = 0;  // a value out of the formatter's range shows as an empty text
-    switch (index) {
-        case kDepth: formatFixedDecimals(100.0f * v, 2, text); break;
-        case kBaseFreq: formatFixedDecimals(baseFrequencyHz(v), 2, text); break;
-        case kWidthEmphasis: formatFixedDecimals(widthEmphasisPercent(v, mode), 2, text); break;
-        case kProcess:
-        case kPhase: std::strcpy(text, isOn(switchState(v)) ? "On" : "Off"); break;
-        case kMode: std::strcpy(text, kModeTexts[modeOf(modeNumber(v))]); break;
-        default: break;
-    }
-}
+const ParameterRow<WidmoorEngine> kParameterRows[kNumParams] = {
+    fader<WidmoorEngine>(
+        "depth", "    %   ", 0.0f, depthGain,
+        [](WidmoorEngine& e, float v) { storeControl(e.controls.depthGain, depthGain(v)); },
+        percentDisplay),
+    // The delay follows the frequency at once, on the caller's thread.
+    fader<WidmoorEngine>(
+        "baseFreq", "    Hz   ", 0.5f, baseFrequencyHz,
+        [](WidmoorEngine& e, float v) {
+            storeControl(e.controls.baseFrequencyHz, baseFrequencyHz(v));
+            e.updateDelay();
+        },
+        frequencyDisplay),
+    fader<WidmoorEngine>(
+        "wdth/emph", "    %    ", 0.0f, nullptr,
+        [](WidmoorEngine& e, float v) { storeControl(e.controls.widthEmphasis, v); },
+        widthEmphasisDisplay, kMode),
+    toggle<WidmoorEngine>(
+        "process", "         ", 1.0f,
+        [](WidmoorEngine& e, float v) { storeControl(e.controls.process, switchState(v)); },
+        "On", "Off"),
+    toggle<WidmoorEngine>(
+        "phase", "         ", 0.0f,
+        [](WidmoorEngine& e, float v) { storeControl(e.controls.phase, switchState(v)); },
+        "On", "Off"),
+    selector<WidmoorEngine>(
+        "mode", "         ", 0.0f, modeNumber,
+        [](WidmoorEngine& e, float v) { storeControl(e.controls.mode, modeNumber(v)); },
+        modeDisplay),
+};
 
 }  // namespace widmoor

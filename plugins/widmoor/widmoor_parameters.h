@@ -1,10 +1,12 @@
-// The stereo image enhancer's parameters: indices, texts, the mapping from
-// normalised values to engine values, and the factory programs.
+// The stereo image enhancer's parameters: indices, the row table, the mapping
+// from normalised values to engine values, and the factory programs.
 #pragma once
 
-#include "host/vst2.h"
+#include "host/parameter_table.h"
 
 namespace widmoor {
+
+class WidmoorEngine;
 
 enum Parameter : VstInt32 {
     kDepth = 0,
@@ -25,18 +27,13 @@ enum Mode : int {
 
 constexpr int kNumPrograms = 30;
 
-struct FactoryProgram {
-    const char* name;
-    float values[kNumParams];
-};
+constexpr PluginIdentity kIdentity{"widmoor", "Simple Widmoor", fourCharCode('K', 'q', 'W', 'd'),
+                                   6, 1, true};
+static_assert(kIdentity.numParams == kNumParams, "the host sees every program parameter");
 
-extern const FactoryProgram kFactoryPrograms[kNumPrograms];
-
-// Texts as the host reads them; nothing is written for an unknown index.
 // The display of "wdth/emph" depends on the current mode number.
-void parameterName(VstInt32 index, char* text);
-void parameterLabel(VstInt32 index, char* text);
-void parameterDisplay(VstInt32 index, float value, float modeNumber, char* text);
+extern const ParameterRow<WidmoorEngine> kParameterRows[kNumParams];
+extern const FactoryProgram<kNumParams> kFactoryPrograms[kNumPrograms];
 
 // Engine values derived from a normalised value v, all 32-bit.
 inline float depthGain(float v) {

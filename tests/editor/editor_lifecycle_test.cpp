@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "editor/editor_requests.h"
+#include "host/aeff_editor.h"
 #include "editor/idle_timer.h"
 #include "editor/vu_meter1.h"
 #include "tests/editor/editor_test_support.h"

@@ -191,6 +191,20 @@ TEST_F(SolvaneFace, ChangesFromElsewhereShowAfterTheNextIdle) {
     EXPECT_EQ(switchOf(5)->getValue(), 0.f);
 }
 
+// One step below one half the host already reads the switch as on (its state
+// rounds), while the face turns it on only from exactly one half.
+TEST_F(SolvaneFace, ASwitchJustBelowOneHalfReadsOnForTheHostButOffOnTheFace) {
+    effect->setParameter(7, std::nextafter(0.5f, 0.f));
+    editor->idle();
+    EXPECT_EQ(switchOf(7)->getValue(), 0.f);
+    char text[64] = "";
+    effect->getParameterDisplay(7, text);
+    EXPECT_STREQ(text, "-L");
+    effect->setParameter(7, 0.5f);
+    editor->idle();
+    EXPECT_EQ(switchOf(7)->getValue(), 1.f);
+}
+
 TEST_F(SolvaneFace, ChangesWhileClosedAreReadAfreshOnTheNextOpen) {
     editor->close();
     EXPECT_EQ(editor->getFrame(), nullptr);

@@ -20,7 +20,7 @@
 #include <thread>
 #include <vector>
 
-#include "editor/editor_requests.h"
+#include "host/aeff_editor.h"
 #include "host/vst2.h"
 #include "tests/gui_x11/test_display.h"
 #include "tests/gui_x11/zenity_driver.h"

@@ -11,6 +11,7 @@
 #include <utility>
 #include <vector>
 
+#include "host/aeff_editor.h"
 #include "presets/byte_order.h"
 #include "tests/support/plugin_fixture.h"
 
@@ -214,6 +215,16 @@ TEST_P(FamilyPlugin, ChunkWithNonFiniteProgramValuesIsRefused) {
 // rate, Ardour after. Both must give the same output, and the combs must
 // delay by the new rate's period: baseFreq 0.3 (108.2 Hz) is 444 samples at
 // 48 kHz, not the 408 of 44.1 kHz.
+// Our tools' snapshot request reaches only an open editor: without one, every
+// plug-in answers 0 and leaves the caller's record as it was.
+TEST_P(FamilyPlugin, SnapshotRequestWithoutAnOpenEditorAnswersZeroAndWritesNothing) {
+    SnapshotBuffer request{};
+    request.structBytes = sizeof request;
+    const SnapshotBuffer asked = request;
+    EXPECT_EQ(plugin->dispatch(effVendorSpecific, kSnapshotRequest, 0, &request), 0);
+    EXPECT_EQ(std::memcmp(&request, &asked, sizeof request), 0);
+}
+
 TEST_P(FamilyPlugin, ParametersBeforeOrAfterResumeGiveTheSameOutput) {
     const std::pair<int, float> setting[] = {{0, 1.0f}, {1, 0.3f}, {3, 1.0f}};
     auto setAll = [&setting](AEffect* e) {

@@ -195,9 +195,10 @@ TEST(WidmoorDelay, LengthsForRatesAndFrequencies) {
 TEST(WidmoorEngineFaults, AbsurdValuesAndNonFiniteInputRecover) {
     const float nan = std::numeric_limits<float>::quiet_NaN();
     auto effect = makeEffect();
-    effect->processReplacing(nullptr, nullptr, 64);  // a host without buffers
+    AEffect* record = effect->getAeffect();
+    record->processReplacing(record, nullptr, nullptr, 64);  // a host without buffers
     float* none[2] = {nullptr, nullptr};
-    effect->processReplacing(none, none, 64);
+    record->processReplacing(record, none, none, 64);
     const Stereo<double> in = randomStereo<double>(3000, 11);
     double* io[2] = {const_cast<double*>(in.l.data()), const_cast<double*>(in.r.data())};
     effect->processDoubleReplacing(io, io, -5);

@@ -11,7 +11,7 @@
 #include <memory>
 #include <thread>
 
-#include "editor/editor_requests.h"
+#include "host/aeff_editor.h"
 #include "tools/kvx/commands.h"
 #include "tools/kvx/host_callback.h"
 #include "tools/kvx/kvx_error.h"

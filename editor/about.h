@@ -4,18 +4,8 @@
 // shown, the control's value is 1.
 #pragma once
 
-#include "editor/face_geometry.h"
+#include "gui/geometry.h"
 #include "gui/splash_screen.h"
-
-// Where a face puts its about screen.
-struct AboutPlacement {
-    FaceRect clickArea;
-    int32_t tag;
-    int bitmapId;
-    FaceRect displayArea;
-    FacePoint imageSource;
-    FacePoint textOrigin;  // where the text block starts inside the shown image
-};
 
 class CAbout : public CSplashScreen {
 public:

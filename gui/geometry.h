@@ -1,6 +1,11 @@
 // Points and rectangles of the widget layer, in pixels of the frame. A
-// rectangle covers left <= x < right and top <= y < bottom.
+// rectangle covers left <= x < right and top <= y < bottom. The Face types at
+// the end are the same written as constant tables: the face layouts give
+// every position in pixels of the background bitmap, as plain data that the
+// artwork tool reads too.
 #pragma once
+
+#include <cstdint>
 
 using CCoord = double;
 
@@ -66,4 +71,31 @@ struct CRect {
                bottom == other.bottom;
     }
     bool operator!=(const CRect& other) const { return !(*this == other); }
+};
+
+struct FaceRect {
+    CCoord left;
+    CCoord top;
+    CCoord right;
+    CCoord bottom;
+
+    CRect rect() const { return CRect(left, top, right, bottom); }
+    CPoint topLeft() const { return CPoint(left, top); }
+};
+
+struct FacePoint {
+    CCoord x;
+    CCoord y;
+
+    CPoint point() const { return CPoint(x, y); }
+};
+
+// Where a face puts its about screen.
+struct AboutPlacement {
+    FaceRect clickArea;
+    int32_t tag;
+    int bitmapId;
+    FaceRect displayArea;
+    FacePoint imageSource;
+    FacePoint textOrigin;  // where the text block starts inside the shown image
 };

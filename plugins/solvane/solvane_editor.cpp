@@ -20,6 +20,7 @@ constexpr float kSwitchOff = 0.f;
 constexpr float kSwitchThreshold = 0.5f;
 constexpr float kReadingToMeter = 0.5f;  // readings of -0.5..0.5 on a 0..1 meter
 constexpr float kWidthDisplayScale = 2.f;  // the width display shows 2 W, that is 4 v^2
+constexpr int32_t kSliderStyle = kRight;  // value 1 at the left end
 
 // A face text function as the displays' value-to-text procedure.
 template <void (*Text)(float, char*)>
@@ -61,7 +62,7 @@ void ADEditor::addLabels() {
         label->setBackOffset(place.backOffset.point());
         label->setFont(getFont(kNormalFontSmall));
         label->setFontColor(kTextColour);
-        label->setHoriAlign(place.align);
+        label->setHoriAlign(place.alignRight ? kRightText : kLeftText);
         label->setMin(0.f);
         label->setMax(kLabelMaxValue);
         label->setValueToStringProc(faceText<labelText>);

@@ -1,6 +1,7 @@
 #include "preset_strip.h"
 
 #include "art_style.h"
+#include "presets/preset_bar_layout.h"
 #include "shapes.h"
 #include "text.h"
 
@@ -8,13 +9,21 @@ namespace art {
 
 namespace {
 
-// Positions relative to the bar's top (y0); horizontal ones are the same on
-// every face.
+// Positions relative to the bar's top (y0), taken from the editor's places of
+// the bar's controls.
 constexpr int kStripAbove = 5;  // the strip starts this far above y0
-constexpr Rect kNameField{91, 7, 201, 23};
-constexpr Rect kMenuMarker{207, 7, 217, 21};
-constexpr double kMemoryLetterX = 272.5;
-constexpr int kMemoryRowHeight = 15;
+// The name field's well reaches one row above and below the field's place.
+constexpr int kNameWellRim = 1;
+constexpr Rect kNameFieldPlace = toArtRect(preset_bar::kNameFieldPlace);
+constexpr Rect kNameField{kNameFieldPlace.left, kNameFieldPlace.top - kNameWellRim,
+                          kNameFieldPlace.right, kNameFieldPlace.bottom + kNameWellRim};
+constexpr Rect kMenuMarker = toArtRect(preset_bar::kProgramMenuPlace);
+// The A and B letters stand between the store and recall buttons of their row.
+constexpr Rect kStoreA = toArtRect(preset_bar::buttonPlace(preset_bar::kStoreATag));
+constexpr Rect kRecallA = toArtRect(preset_bar::buttonPlace(preset_bar::kRecallATag));
+constexpr double kMemoryLetterX = (kStoreA.right + kRecallA.left) / 2.0;
+constexpr int kMemoryRowHeight =
+    static_cast<int>(preset_bar::buttonPlace(preset_bar::kStoreBTag).top);
 constexpr double kMenuArrowHalfWidth = 3.0;
 constexpr double kMenuArrowHeight = 3.0;
 

@@ -3,7 +3,6 @@
 #include <cstring>
 #include <new>
 
-#include "editor/idle_timer.h"
 #include "editor/my_frame.h"
 #include "host/audio_effect.h"
 
@@ -44,7 +43,7 @@ bool ADEditorBase::open(void* parentWindow) {
     // The first picture is drawn here, on the host's thread, so that the
     // window has it at once and the drawing state starts on this thread.
     frame->idle();
-    idleTimer_ = std::make_unique<IdleTimer>(frame);
+    ticking_ = true;
     return true;
 }
 
@@ -58,7 +57,7 @@ void ADEditorBase::tearDownFace(bool withHooks) {
     {
         GuiLock lock(guiMutex());
         if (withHooks && frame) closePresetBar();
-        idleTimer_.reset();
+        ticking_ = false;
         closing = frame;
     }
     if (!closing) return;
@@ -77,14 +76,18 @@ void ADEditorBase::tearDownFace(bool withHooks) {
 
 void ADEditorBase::idle() {
     GuiLock lock(guiMutex());
-    if (!frame) return;
-    applyRecordedChanges();
-    if (!isAboutShown()) followMeters();
-    AEffGUIEditor::idle();
+    tick();
 }
 
 void ADEditorBase::doIdleStuff() {
-    if (idleTimer_) idleTimer_->fire();
+    if (ticking_) tick();
+}
+
+void ADEditorBase::tick() {
+    if (!frame) return;
+    applyRecordedChanges();
+    if (!aboutShown()) followMeters();
+    frame->idle();
 }
 
 void ADEditorBase::applyRecordedChanges() {
@@ -116,7 +119,7 @@ bool ADEditorBase::copySnapshot(uint8_t* pixels, int32_t width, int32_t height,
     GuiLock lock(guiMutex());
     if (!frame || !pixels) return false;
     applyRecordedChanges();
-    if (!isAboutShown()) followMeters();
+    if (!aboutShown()) followMeters();
     frame->invalid();
     frame->idle();
     const gui::PixelView face = frame->getBackBuffer();
@@ -135,7 +138,7 @@ bool ADEditorBase::hasFrame() {
 
 bool ADEditorBase::isAboutShown() {
     GuiLock lock(guiMutex());
-    return about_ && about_->isShown();
+    return aboutShown();
 }
 
 void ADEditorBase::addView(CView* view) {

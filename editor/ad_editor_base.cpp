@@ -3,8 +3,23 @@
 #include <cstring>
 #include <new>
 
-#include "editor/my_frame.h"
+#include "gui/frame.h"
 #include "host/audio_effect.h"
+
+namespace {
+
+// The frame of every editor face. It draws and dispatches the mouse exactly
+// as CFrame: the background, then the views in the order they were added,
+// clipped to the update rectangle; it is created once per open and released
+// by its close.
+class MyFrame : public CFrame {
+public:
+    using CFrame::CFrame;
+
+    CLASS_METHODS_NOCOPY(MyFrame, CFrame)
+};
+
+}  // namespace
 
 ADEditorBase::ADEditorBase(AudioEffect* effect, const gui::ResourceTable& resources)
     : AEffGUIEditor(effect),

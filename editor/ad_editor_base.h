@@ -20,8 +20,7 @@
 #include <memory>
 
 #include "editor/about.h"
-#include "editor/editor_fonts.h"
-#include "editor/layout_bitmaps.h"
+#include "editor/face_resources.h"
 #include "gui/aeff_gui_editor.h"
 #include "gui/control_listener.h"
 #include "gui/resources.h"

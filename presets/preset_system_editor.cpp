@@ -4,8 +4,7 @@
 #include <cmath>
 #include <cstdint>
 
-#include "editor/kv_kick_button.h"
-#include "editor/kv_rocker_switch.h"
+#include "editor/face_controls.h"
 #include "gui/frame.h"
 #include "gui/option_menu.h"
 #include "gui/text_edit.h"

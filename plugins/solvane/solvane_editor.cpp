@@ -1,6 +1,6 @@
 #include "plugins/solvane/solvane_editor.h"
 
-#include "editor/vu_meter1.h"
+#include "editor/face_controls.h"
 #include "gui/on_off_button.h"
 #include "gui/param_display.h"
 #include "gui/slider.h"

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "editor/editor_requests.h"
-#include "editor/vu_meter1.h"
+#include "editor/face_controls.h"
 #include "tests/editor/editor_test_support.h"
 
 using namespace edtest;

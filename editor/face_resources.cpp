@@ -1,4 +1,16 @@
-#include "editor/editor_fonts.h"
+#include "editor/face_resources.h"
+
+CBitmap* LayoutBitmaps::get(int id) {
+    for (const auto& [loadedId, bitmap] : bitmaps_)
+        if (loadedId == id) return bitmap;
+    bitmaps_.emplace_back(id, new CBitmap(resources_, id));
+    return bitmaps_.back().second;
+}
+
+void LayoutBitmaps::releaseAll() {
+    for (const auto& entry : bitmaps_) entry.second->forget();
+    bitmaps_.clear();
+}
 
 SharedPointer<CFontDesc> copyOfFont(CFontRef standard) {
     if (!standard) return {};

@@ -1,20 +1,5 @@
 // The editor window's input: X events turned into calls of the window's
 // listener (pointer buttons, keys, double clicks).
-//
-// Tells a double click from two single ones: a second left press within
-// 400 ms and 4 pixels of the first. A third press starts over.
-//
-// X pointer buttons and modifier state as the bit set of the window's listener.
-//
-// X key symbols and modifier state as the VST 2.4 key code the listener's
-// onKey receives: the character, the virtual key (VstVirtualKey numbering:
-// back 1, tab 2, ... equals 57) and the VstModifierKey bits.
-//
-// The server's keyboard mapping, turning key events into key codes. Used on
-// the window's thread only.
-//
-// Turns the events of the editor's window and of its pop-up into calls of the
-// window's listener, all in the editor window's coordinates.
 #pragma once
 
 #include "gui/platform_window.h"
@@ -28,6 +13,8 @@
 
 namespace gui::x11 {
 
+// Tells a double click from two single ones: a second left press within
+// 400 ms and 4 pixels of the first. A third press starts over.
 class DoubleClickDetector {
 public:
     static constexpr uint32_t kMaxIntervalMs = 400;
@@ -45,6 +32,7 @@ private:
     int y_ = 0;
 };
 
+// X pointer buttons and modifier state as the bit set of the window's listener.
 // Left, middle and right as X numbers them.
 constexpr uint8_t kLeftButton = 1;
 constexpr uint8_t kMiddleButton = 2;
@@ -60,6 +48,9 @@ uint32_t buttonBit(uint8_t button);
 // up and right are positive. Other buttons give nothing.
 std::optional<float> wheelStep(uint8_t button);
 
+// X key symbols and modifier state as the VST 2.4 key code the listener's
+// onKey receives: the character, the virtual key (VstVirtualKey numbering:
+// back 1, tab 2, ... equals 57) and the VstModifierKey bits.
 enum VirtualKey : uint32_t {
     kVirtualKeyNone = 0,
     kVirtualKeyBack = 1,
@@ -115,6 +106,8 @@ struct KeyCode {
 KeyCode translateKeysym(uint32_t keysym);
 uint32_t keyModifiers(uint16_t state);
 
+// The server's keyboard mapping, turning key events into key codes. Used on
+// the window's thread only.
 class KeyboardMap {
 public:
     explicit KeyboardMap(xcb_connection_t* connection);
@@ -132,6 +125,8 @@ private:
     xcb_key_symbols_t* symbols_;
 };
 
+// Turns the events of the editor's window and of its pop-up into calls of the
+// window's listener, all in the editor window's coordinates.
 // The type of an event, without the bit that marks events another client sent.
 inline uint8_t eventTypeOf(const xcb_generic_event_t& event) {
     constexpr uint8_t kSentEventBit = 0x80;

@@ -1,36 +1,6 @@
 // The X side of one open editor window, held together by WindowSession:
 // the connection, the child window, the pop-up, the keyboard focus and the
 // wake signal of the window's thread.
-//
-// One XCB connection of the window's own, separate from whatever connection
-// the host holds, so that nothing we do on it can disturb the host: X errors
-// arrive as events and are never fatal.
-//
-// A file descriptor another thread can make readable to wake a poll() early.
-//
-// The editor's window: an X window inside the host's parent window, of the
-// parent's depth and visual, created on our own connection. Its pop-ups are
-// windows of the same kind inside the root window.
-//
-// The editor window's hold on the X keyboard focus. Our window is a child of
-// the host's; while the pointer is over it, the keys come to it anyway, but a
-// user editing a text field also types with the pointer elsewhere. So while a
-// field edits, the window takes the focus, and gives it back to whichever
-// window had it when the editing ends. Someone else taking the focus meanwhile
-// (the window manager, the host) ends the hold without a give-back.
-//
-// The editor window's pop-up (an option menu's list): a window of its own in
-// the root window, so that neither the editor's small window nor the host's
-// cuts it, and override-redirect, so that the window manager leaves it where
-// it is put. It lives on the editor window's connection, so its input arrives
-// on the editor window's thread. While open it grabs the pointer and the
-// keyboard: a click anywhere, even outside it, and Escape reach the editor.
-//
-// Everything one open editor window holds on the X side: its own connection,
-// the child window, the image uploader, its hold on the keyboard focus, its
-// pop-up and the wake signal of its thread.
-// Shared by the window object and its thread, so whichever lets go last
-// releases it.
 #pragma once
 
 #include "gui/platform_window.h"
@@ -45,6 +15,9 @@
 
 namespace gui::x11 {
 
+// One XCB connection of the window's own, separate from whatever connection
+// the host holds, so that nothing we do on it can disturb the host: X errors
+// arrive as events and are never fatal.
 class XcbConnection {
 public:
     // Connects to the display named by $DISPLAY; null when there is none or it
@@ -68,6 +41,7 @@ private:
     xcb_connection_t* connection_;
 };
 
+// A file descriptor another thread can make readable to wake a poll() early.
 class WakeSignal {
 public:
     WakeSignal();
@@ -86,6 +60,9 @@ private:
     int fd_;
 };
 
+// The editor's window: an X window inside the host's parent window, of the
+// parent's depth and visual, created on our own connection. Its pop-ups are
+// windows of the same kind inside the root window.
 // Where a window goes in its parent, and whether it is a pop-up: a window
 // the window manager leaves alone (override-redirect) that only asks for
 // exposure and input.
@@ -128,6 +105,12 @@ private:
     int screenHeight_;
 };
 
+// The editor window's hold on the X keyboard focus. Our window is a child of
+// the host's; while the pointer is over it, the keys come to it anyway, but a
+// user editing a text field also types with the pointer elsewhere. So while a
+// field edits, the window takes the focus, and gives it back to whichever
+// window had it when the editing ends. Someone else taking the focus meanwhile
+// (the window manager, the host) ends the hold without a give-back.
 class KeyboardFocus {
 public:
     KeyboardFocus(xcb_connection_t* connection, xcb_window_t window)
@@ -152,6 +135,12 @@ private:
     uint8_t previousRevert_ = XCB_INPUT_FOCUS_PARENT;
 };
 
+// The editor window's pop-up (an option menu's list): a window of its own in
+// the root window, so that neither the editor's small window nor the host's
+// cuts it, and override-redirect, so that the window manager leaves it where
+// it is put. It lives on the editor window's connection, so its input arrives
+// on the editor window's thread. While open it grabs the pointer and the
+// keyboard: a click anywhere, even outside it, and Escape reach the editor.
 class PopupWindow {
 public:
     // At `area` of the editor window's coordinates. Null when the server
@@ -200,6 +189,11 @@ private:
     std::unique_ptr<PopupWindow> popup_;
 };
 
+// Everything one open editor window holds on the X side: its own connection,
+// the child window, the image uploader, its hold on the keyboard focus, its
+// pop-up and the wake signal of its thread.
+// Shared by the window object and its thread, so whichever lets go last
+// releases it.
 class WindowSession {
 public:
     // Null when there is no display or the parent window does not exist.

@@ -1,18 +1,4 @@
 // The editor's pixels on their way into its window.
-//
-// A rectangle of pixels, and its clipping to what both the image and the
-// window hold.
-//
-// How the server wants a window's pixels laid out in an image request, and
-// the packing of premultiplied ARGB32 rows into that layout.
-//
-// A shared memory segment attached both here and in the X server, so images
-// reach the server without travelling through the socket. Only a server on
-// this machine can attach it; create() answers null otherwise.
-//
-// Puts areas of the editor's ARGB32 image into the window: through a shared
-// memory segment when the server is on this machine, through the socket
-// otherwise. Safe to call from any thread; one upload runs at a time.
 #pragma once
 
 #include "gui/platform_window.h"
@@ -28,6 +14,8 @@
 
 namespace gui::x11 {
 
+// A rectangle of pixels, and its clipping to what both the image and the
+// window hold.
 struct ImageArea {
     int x = 0;
     int y = 0;
@@ -42,6 +30,8 @@ struct ImageArea {
 ImageArea clipArea(ImageArea area, int imageWidth, int imageHeight, int windowWidth,
                    int windowHeight);
 
+// How the server wants a window's pixels laid out in an image request, and
+// the packing of premultiplied ARGB32 rows into that layout.
 struct PixelFormat {
     int bitsPerPixel = 32;  // 16 or 32 are supported
     int scanlinePad = 32;   // in bits
@@ -63,6 +53,9 @@ size_t bytesPerRow(const PixelFormat& format, int width);
 // Writes `count` pixels of `source` into `destination` in the server's layout.
 void packRow(const uint32_t* source, int count, const PixelFormat& format, uint8_t* destination);
 
+// A shared memory segment attached both here and in the X server, so images
+// reach the server without travelling through the socket. Only a server on
+// this machine can attach it; create() answers null otherwise.
 class ShmSegment {
 public:
     static std::unique_ptr<ShmSegment> create(xcb_connection_t* connection, size_t size);
@@ -84,6 +77,9 @@ private:
     xcb_shm_seg_t segment_;
 };
 
+// Puts areas of the editor's ARGB32 image into the window: through a shared
+// memory segment when the server is on this machine, through the socket
+// otherwise. Safe to call from any thread; one upload runs at a time.
 struct UploadTarget {
     xcb_window_t window;
     uint8_t depth;

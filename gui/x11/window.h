@@ -1,15 +1,4 @@
 // The editor's window on X11 and the thread that serves it.
-//
-// When the next idle call is due: one period after the last, without bursts
-// to catch up when a call ran late.
-//
-// The body of a window's own thread: waits on the connection and the wake
-// signal with poll(), hands events to the listener and calls its onIdle every
-// idle period, until the session asks it to stop. Once the window has gone it
-// only drains the connection and calls the listener no more.
-//
-// The editor's window on an X11 display: a PlatformWindow with a thread of
-// its own that delivers input and idle calls to the listener.
 #pragma once
 
 #include "gui/platform_window.h"
@@ -22,6 +11,8 @@
 
 namespace gui::x11 {
 
+// When the next idle call is due: one period after the last, without bursts
+// to catch up when a call ran late.
 class IdleSchedule {
 public:
     using Clock = std::chrono::steady_clock;
@@ -40,6 +31,10 @@ private:
     Clock::time_point due_;
 };
 
+// The body of a window's own thread: waits on the connection and the wake
+// signal with poll(), hands events to the listener and calls its onIdle every
+// idle period, until the session asks it to stop. Once the window has gone it
+// only drains the connection and calls the listener no more.
 class WindowLoop {
 public:
     WindowLoop(std::shared_ptr<WindowSession> session, PlatformWindowListener& listener);
@@ -59,6 +54,8 @@ private:
     IdleSchedule idle_;
 };
 
+// The editor's window on an X11 display: a PlatformWindow with a thread of
+// its own that delivers input and idle calls to the listener.
 class X11Window final : public PlatformWindow {
 public:
     // Null when there is no display or the parent window does not exist.

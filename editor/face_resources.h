@@ -37,6 +37,7 @@ private:
 // (kNormalFontSmall and the others) are shared by every editor's thread and
 // so are never counted and never changed (see gui/font.h); a copy belongs to
 // this editor alone, which may set its size or style for its own face.
+//
 // A new font equal to `standard`, held by the returned pointer alone.
 SharedPointer<CFontDesc> copyOfFont(CFontRef standard);
 

@@ -33,6 +33,7 @@ private:
 };
 
 // X pointer buttons and modifier state as the bit set of the window's listener.
+//
 // Left, middle and right as X numbers them.
 constexpr uint8_t kLeftButton = 1;
 constexpr uint8_t kMiddleButton = 2;

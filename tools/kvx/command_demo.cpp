@@ -2,7 +2,7 @@
 
 #include "tools/kvx/commands.h"
 #include "tools/kvx/demo_signal.h"
-#include "tools/kvx/level_meter.h"
+#include "tools/kvx/renderer.h"
 #include "tools/kvx/sound_file_writer.h"
 
 namespace kvx {

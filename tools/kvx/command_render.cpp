@@ -3,14 +3,12 @@
 
 #include "tools/kvx/commands.h"
 #include "tools/kvx/demo_signal.h"
+#include "tools/kvx/effect_settings.h"
 #include "tools/kvx/host_callback.h"
 #include "tools/kvx/plugin_instance.h"
 #include "tools/kvx/plugin_preset.h"
-#include "tools/kvx/plugin_state.h"
-#include "tools/kvx/program_selection.h"
-#include "tools/kvx/progress_reporter.h"
+#include "tools/kvx/renderer.h"
 #include "tools/kvx/sound_file_reader.h"
-#include "tools/kvx/terminal.h"
 #include "tools/kvx/sound_file_writer.h"
 
 namespace kvx {

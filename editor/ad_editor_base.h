@@ -22,7 +22,7 @@
 #include "editor/about.h"
 #include "editor/face_resources.h"
 #include "gui/aeff_gui_editor.h"
-#include "gui/control_listener.h"
+#include "gui/control.h"
 #include "gui/resources.h"
 
 class ADEditorBase : public AEffGUIEditor, public CControlListener {

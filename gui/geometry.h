@@ -1,11 +1,13 @@
 // Points and rectangles of the widget layer, in pixels of the frame. A
-// rectangle covers left <= x < right and top <= y < bottom. The Face types at
-// the end are the same written as constant tables: the face layouts give
+// rectangle covers left <= x < right and top <= y < bottom. The Face types
+// below are the same written as constant tables: the face layouts give
 // every position in pixels of the background bitmap, as plain data that the
 // artwork tool reads too.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <vector>
 
 using CCoord = double;
 
@@ -98,4 +100,19 @@ struct AboutPlacement {
     FaceRect displayArea;
     FacePoint imageSource;
     FacePoint textOrigin;  // where the text block starts inside the shown image
+};
+
+// The parts of the frame that need drawing again: a short list of
+// rectangles; overlapping or touching ones merge, and past a handful the
+// list collapses into its bounding rectangle.
+class UpdateRegion {
+public:
+    void add(const CRect& rect);
+    bool empty() const { return rects_.empty(); }
+    // The rectangles, leaving the region empty.
+    std::vector<CRect> take();
+
+private:
+    static constexpr std::size_t kMaxRects = 16;
+    std::vector<CRect> rects_;
 };

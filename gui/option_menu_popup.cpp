@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "gui/draw_context.h"
 #include "gui/frame.h"
-#include "gui/offscreen_context.h"
 #include "gui/virtual_keys.h"
 
 namespace {

@@ -9,7 +9,6 @@
 #include "gui/font.h"
 #include "gui/frame.h"
 #include "gui/kick_button.h"
-#include "gui/offscreen_context.h"
 #include "gui/on_off_button.h"
 #include "gui/option_menu.h"
 #include "gui/param_display.h"

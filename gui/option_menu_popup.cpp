@@ -5,7 +5,7 @@
 
 #include "gui/draw_context.h"
 #include "gui/frame.h"
-#include "gui/virtual_keys.h"
+#include "gui/platform_window.h"
 
 namespace {
 

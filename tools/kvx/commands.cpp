@@ -1,10 +1,12 @@
+#include "tools/kvx/commands.h"
+
 #include <iostream>
 #include <memory>
 
-#include "tools/kvx/commands.h"
 #include "tools/kvx/demo_signal.h"
 #include "tools/kvx/effect_settings.h"
 #include "tools/kvx/host_callback.h"
+#include "tools/kvx/info_printer.h"
 #include "tools/kvx/plugin_instance.h"
 #include "tools/kvx/plugin_preset.h"
 #include "tools/kvx/renderer.h"
@@ -12,6 +14,15 @@
 #include "tools/kvx/sound_file_writer.h"
 
 namespace kvx {
+
+int runInfo(const Arguments& args) {
+    const InfoOptions options = parseInfoOptions(args);
+    HostState host;
+    PluginInstance plugin(options.pluginPath, host);
+    plugin.open(host.sampleRateHz, host.blockFrames);
+    printInfo(plugin, options.pluginPath, std::cout);
+    return 0;
+}
 
 namespace {
 
@@ -78,6 +89,19 @@ int runRender(const Arguments& args) {
     saveAfterwards(plugin, options);
     std::cout << "input " << describeLevels(levels.input) << "; output "
               << describeLevels(levels.output) << "\n";
+    return 0;
+}
+
+int runDemo(const Arguments& args) {
+    const DemoOptions options = parseDemoOptions(args);
+    const StereoSignal demo = makeDemoSignal(options.sampleRateHz.value_or(kDemoDefaultRateHz));
+    SoundFileWriter writer(options.outputPath, demo.sampleRateHz, options.outputFormat);
+    writer.write(demo.left.data(), demo.right.data(), demo.left.size());
+    writer.close();
+    LevelMeter levels;
+    levels.add(demo.left.data(), demo.right.data(), demo.left.size());
+    std::cout << "demo: " << demo.left.size() << " frames at " << demo.sampleRateHz << " Hz, "
+              << describeLevels(levels) << "\n";
     return 0;
 }
 

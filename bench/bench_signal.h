@@ -1,7 +1,9 @@
-// Shared pieces of the engine benchmarks: a stereo test signal and the
+// Shared pieces of the engine benchmarks: a stereo test signal, the
 // reference loop every engine is compared with (a 2x2 mid/side matrix and four
-// 64-bit one-pole followers per frame).
+// 64-bit one-pole followers per frame) and the timed loop around one block.
 #pragma once
+
+#include <benchmark/benchmark.h>
 
 #include <cmath>
 #include <cstdint>
@@ -53,3 +55,14 @@ struct ReferenceLoop {
         }
     }
 };
+
+// Times `processBlock`, one block of `frames` frames per iteration, and
+// reports the frames as the items processed.
+template <typename ProcessBlock>
+void timeBlocks(benchmark::State& state, int frames, ProcessBlock&& processBlock) {
+    for (auto _ : state) {
+        processBlock();
+        benchmark::ClobberMemory();
+    }
+    state.SetItemsProcessed(state.iterations() * frames);
+}

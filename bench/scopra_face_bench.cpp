@@ -23,7 +23,7 @@
 
 #include "editor/ad_editor_base.h"
 #include "gui/frame.h"
-#include "gui/offscreen_context.h"
+#include "gui/draw_context.h"
 #include "gui/platform_window.h"
 #include "plugins/scopra/scopra.h"
 #include "plugins/scopra/scopra_editor.h"

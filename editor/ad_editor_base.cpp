@@ -3,8 +3,7 @@
 #include <cstring>
 #include <new>
 
-#include "editor/idle_timer.h"
-#include "editor/my_frame.h"
+#include "gui/frame.h"
 #include "host/audio_effect.h"
 
 namespace {
@@ -39,6 +38,17 @@ bool fitsTheFace(const SnapshotBuffer& request, const FaceSize& face) {
            request.height == face.height && request.strideBytes >= rowBytesOf(face.width) &&
            request.capacityBytes >= static_cast<int64_t>(request.strideBytes) * face.height;
 }
+
+// The frame of every editor face. It draws and dispatches the mouse exactly
+// as CFrame: the background, then the views in the order they were added,
+// clipped to the update rectangle; it is created once per open and released
+// by its close.
+class MyFrame : public CFrame {
+public:
+    using CFrame::CFrame;
+
+    CLASS_METHODS_NOCOPY(MyFrame, CFrame)
+};
 
 }  // namespace
 
@@ -79,7 +89,7 @@ bool ADEditorBase::open(void* parentWindow) {
     // The first picture is drawn here, on the host's thread, so that the
     // window has it at once and the drawing state starts on this thread.
     frame->idle();
-    idleTimer_ = std::make_unique<IdleTimer>(frame);
+    ticking_ = true;
     return true;
 }
 
@@ -93,7 +103,7 @@ void ADEditorBase::tearDownFace(bool withHooks) {
     {
         GuiLock lock(guiMutex());
         if (withHooks && frame) closePresetBar();
-        idleTimer_.reset();
+        ticking_ = false;
         closing = frame;
     }
     if (!closing) return;
@@ -112,14 +122,18 @@ void ADEditorBase::tearDownFace(bool withHooks) {
 
 void ADEditorBase::idle() {
     GuiLock lock(guiMutex());
-    if (!frame) return;
-    applyRecordedChanges();
-    if (!isAboutShown()) followMeters();
-    AEffGUIEditor::idle();
+    tick();
 }
 
 void ADEditorBase::doIdleStuff() {
-    if (idleTimer_) idleTimer_->fire();
+    if (ticking_) tick();
+}
+
+void ADEditorBase::tick() {
+    if (!frame) return;
+    applyRecordedChanges();
+    if (!aboutShown()) followMeters();
+    frame->idle();
 }
 
 void ADEditorBase::applyRecordedChanges() {
@@ -168,7 +182,7 @@ bool ADEditorBase::copySnapshot(uint8_t* pixels, int32_t width, int32_t height,
     GuiLock lock(guiMutex());
     if (!frame || !pixels) return false;
     applyRecordedChanges();
-    if (!isAboutShown()) followMeters();
+    if (!aboutShown()) followMeters();
     frame->invalid();
     frame->idle();
     const gui::PixelView face = frame->getBackBuffer();
@@ -187,7 +201,7 @@ bool ADEditorBase::hasFrame() {
 
 bool ADEditorBase::isAboutShown() {
     GuiLock lock(guiMutex());
-    return about_ && about_->isShown();
+    return aboutShown();
 }
 
 void ADEditorBase::addView(CView* view) {

@@ -20,13 +20,10 @@
 #include <memory>
 
 #include "editor/about.h"
-#include "editor/editor_fonts.h"
-#include "editor/layout_bitmaps.h"
+#include "editor/face_resources.h"
 #include "gui/aeff_gui_editor.h"
-#include "gui/control_listener.h"
+#include "gui/control.h"
 #include "gui/resources.h"
-
-class IdleTimer;
 
 class ADEditorBase : public AEffGUIEditor, public CControlListener {
 public:
@@ -53,7 +50,9 @@ public:
     // Applies recorded parameter changes and meter resets, moves the meters
     // unless the about screen is shown, and redraws what is dirty.
     void idle() override;
-    // An idle tick of the frame's window: passed to the idle timer.
+    // An idle tick of the frame's window, which already holds the GUI lock:
+    // the same pass as idle() from the time the face is opened until it is
+    // torn down, nothing outside that time.
     void doIdleStuff() override;
     // A gesture on a control: tags of parameters go to the effect as
     // automated changes; other tags (preset bar, about) are ignored here.
@@ -112,14 +111,17 @@ protected:
     void addAbout(const AboutPlacement& placement);
 
 private:
+    // One idle pass; the GUI lock is held.
+    void tick();
     void applyRecordedChanges();
+    bool aboutShown() const { return about_ && about_->isShown(); }
     void tearDownFace(bool withHooks);
 
     CBitmap* background_;  // one reference, for the editor's whole life
     LayoutBitmaps layoutBitmaps_;
     EditorFonts fonts_;
     CAbout* about_ = nullptr;
-    std::unique_ptr<IdleTimer> idleTimer_;
+    bool ticking_ = false;  // under the GUI lock: whether window ticks reach the face
     std::atomic<uint32_t> changedParameters_{0};
     std::atomic<bool> meterResetRequested_{false};
 };

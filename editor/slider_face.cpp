@@ -1,8 +1,7 @@
 #include "editor/slider_face.h"
 
-#include "editor/click_button.h"
+#include "editor/face_controls.h"
 #include "editor/face_texts.h"
-#include "editor/vu_meter1.h"
 #include "gui/on_off_button.h"
 #include "gui/slider.h"
 

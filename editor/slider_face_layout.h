@@ -6,7 +6,7 @@
 // choices here: the views themselves are made by CSliderFaceEditor.
 #pragma once
 
-#include "editor/face_geometry.h"
+#include "gui/geometry.h"
 
 namespace slider_face {
 

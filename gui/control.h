@@ -1,11 +1,39 @@
-// A view with a value in min..max, a tag and a listener. Changing the value
-// makes the control dirty, so the frame's next idle redraws it. Gestures
-// report their start and end to the listener and, through the frame, to the
-// editor (beginEdit/endEdit with the tag).
+// Controls: the views that hold a value, what they tell their owner, and the
+// images of a control's states stacked in one bitmap.
 #pragma once
 
-#include "gui/control_listener.h"
+#include <cstdint>
+
+#include "gui/geometry.h"
+#include "gui/mouse.h"
 #include "gui/view.h"
+
+class CControl;
+
+// What a control tells its owner: value changes, and the start and end of a
+// gesture.
+class CControlListener {
+public:
+    virtual ~CControlListener() = default;
+    virtual void valueChanged(CControl* control) = 0;
+    virtual int32_t controlModifierClicked(CControl* /*control*/, CButtonState /*buttons*/) {
+        return 0;
+    }
+    virtual void controlBeginEdit(CControl* /*control*/) {}
+    virtual void controlEndEdit(CControl* /*control*/) {}
+};
+
+// A control whose background holds several images stacked from top to
+// bottom, each heightOfOneImage pixels high.
+class IMultiBitmapControl {
+public:
+    virtual ~IMultiBitmapControl() = default;
+    virtual void setHeightOfOneImage(const CCoord& height) { heightOfOneImage = height; }
+    virtual CCoord getHeightOfOneImage() const { return heightOfOneImage; }
+
+protected:
+    CCoord heightOfOneImage = 0;
+};
 
 // Style bits shared by the controls.
 enum CControlStyle : int32_t {
@@ -26,6 +54,10 @@ enum CControlStyle : int32_t {
     kNoFrame = 1 << 14,
 };
 
+// A view with a value in min..max, a tag and a listener. Changing the value
+// makes the control dirty, so the frame's next idle redraws it. Gestures
+// report their start and end to the listener and, through the frame, to the
+// editor (beginEdit/endEdit with the tag).
 class CControl : public CView {
 public:
     CControl(const CRect& size, CControlListener* listener = nullptr, int32_t tag = 0,

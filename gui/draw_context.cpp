@@ -4,8 +4,7 @@
 #include <cstdint>
 
 #include "gui/bitmap.h"
-#include "gui/font_face_cache.h"
-#include "gui/image_surface.h"
+#include "gui/font.h"
 
 namespace {
 
@@ -240,3 +239,21 @@ void CDrawContext::drawPenPixels(CBitmap* pen, const CPixelPosition* pixels, int
 }
 
 gui::PixelView CDrawContext::getPixels() const { return gui::pixelsOf(surface_); }
+
+COffscreenContext* COffscreenContext::create(CFrame* /*frame*/, CCoord width, CCoord height) {
+    auto* bitmap = new CBitmap(width, height);
+    if (!bitmap->isLoaded()) {
+        bitmap->forget();
+        return nullptr;
+    }
+    return new COffscreenContext(bitmap);
+}
+
+COffscreenContext::COffscreenContext(CBitmap* bitmap)
+    : CDrawContext(bitmap->getSurface()), bitmap_(bitmap) {}
+
+COffscreenContext::~COffscreenContext() { bitmap_->forget(); }
+
+void COffscreenContext::copyFrom(CDrawContext* dest, CRect destRect, CPoint srcOffset) {
+    if (dest) dest->drawBitmap(bitmap_, destRect, srcOffset, 1.f);
+}

@@ -12,7 +12,9 @@ class VSTGUIEditorInterface {
 public:
     virtual ~VSTGUIEditorInterface() = default;
 
-    // One idle pass of the editor; the frame's window calls it every idle period.
+    // One idle pass of the editor, ending with the frame's idle (which redraws
+    // what is dirty); the frame's window calls it every idle period under the
+    // GUI lock.
     virtual void doIdleStuff() {}
     virtual int32_t getKnobMode() const { return -1; }
     // Start and end of a gesture on the control with tag `index`.

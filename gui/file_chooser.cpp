@@ -5,7 +5,7 @@
 #include <cstdlib>
 
 #include "gui/frame.h"
-#include "gui/virtual_keys.h"
+#include "gui/platform_window.h"
 #include "platform/folder_listing.h"
 
 namespace {
@@ -300,7 +300,7 @@ int32_t CFileChooser::onKeyDown(VstKeyCode& key) {
             else
                 accept();
             break;
-        case kVirtualKeyTab: cyclePart(key.modifier & kVstModifierShift ? -1 : 1); break;
+        case kVirtualKeyTab: cyclePart(key.modifier & kKeyModifierShift ? -1 : 1); break;
         case kVirtualKeyUp: moveSelection(-1); break;
         case kVirtualKeyDown: moveSelection(1); break;
         case kVirtualKeyPageUp: moveSelection(-page); break;

@@ -3,6 +3,9 @@
 // (to Liberation Sans where Arial itself is not installed).
 #pragma once
 
+#include <cairo.h>
+
+#include <cstdint>
 #include <string>
 
 #include "gui/base_object.h"
@@ -62,3 +65,20 @@ extern const CFontRef kNormalFont;           // Arial 12
 extern const CFontRef kNormalFontSmall;      // Arial 11
 extern const CFontRef kNormalFontSmaller;    // Arial 10
 extern const CFontRef kNormalFontVerySmall;  // Arial 9
+
+namespace gui {
+
+// Cairo font faces for family names, kept for the life of the library.
+// fontconfig only picks the font file; the rendering options are fixed (grey
+// antialiasing, full hinting by the font's own instructions, no subpixel
+// order), so text renders the same whatever the machine's fontconfig
+// settings are.
+//
+// Never null: a family fontconfig cannot resolve yields cairo's default face.
+// Safe to call from several threads.
+cairo_font_face_t* fontFaceFor(const char* family, int32_t style);
+
+// The options that go with every face; apply them to each cairo context.
+const cairo_font_options_t* fixedFontOptions();
+
+}  // namespace gui

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
+#include "gui/bitmap.h"
 #include "gui/frame_window_link.h"
-#include "gui/image_surface.h"
 
 namespace {
 

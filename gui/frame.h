@@ -14,8 +14,8 @@
 
 #include "gui/color.h"
 #include "gui/editor_interface.h"
+#include "gui/geometry.h"
 #include "gui/platform_window.h"
-#include "gui/update_region.h"
 #include "gui/view.h"
 
 class FrameWindowLink;

@@ -42,7 +42,7 @@ void FrameWindowLink::close() {
 }
 
 template <class Action>
-bool FrameWindowLink::guarded(Action&& action) {
+bool FrameWindowLink::guarded(Action&& action, bool redrawAfter) {
     std::recursive_mutex* mutex = frame_.getEditor() ? frame_.getEditor()->getGuiMutex() : nullptr;
     std::unique_lock<std::recursive_mutex> lock;
     if (mutex) {
@@ -57,7 +57,7 @@ bool FrameWindowLink::guarded(Action&& action) {
     action();
     inEvent_ = false;
     syncKeyboardFocus();
-    frame_.redrawInvalid();
+    if (redrawAfter) frame_.redrawInvalid();
     present();
     return true;
 }
@@ -150,10 +150,14 @@ void FrameWindowLink::syncKeyboardFocus() {
 }
 
 void FrameWindowLink::onIdle() {
-    guarded([&] {
-        if (VSTGUIEditorInterface* editor = frame_.getEditor())
-            editor->doIdleStuff();
-        else
-            frame_.idle();
-    });
+    // An editor's idle pass ends with the frame's idle, which redraws.
+    constexpr bool kRedrawn = false;
+    guarded(
+        [&] {
+            if (VSTGUIEditorInterface* editor = frame_.getEditor())
+                editor->doIdleStuff();
+            else
+                frame_.idle();
+        },
+        kRedrawn);
 }

@@ -48,10 +48,11 @@ public:
     gui::WindowArea screenArea();
 
 private:
-    // Runs `action` under the GUI lock, then redraws what became invalid and
-    // presents it; false when the link is closing.
+    // Runs `action` under the GUI lock, then redraws what became invalid
+    // (unless the action redraws itself) and presents it; false when the link
+    // is closing.
     template <class Action>
-    bool guarded(Action&& action);
+    bool guarded(Action&& action, bool redrawAfter = true);
     void present();
 
     CFrame& frame_;

@@ -1,6 +1,13 @@
 // Points and rectangles of the widget layer, in pixels of the frame. A
-// rectangle covers left <= x < right and top <= y < bottom.
+// rectangle covers left <= x < right and top <= y < bottom. The Face types
+// below are the same written as constant tables: the face layouts give
+// every position in pixels of the background bitmap, as plain data that the
+// artwork tool reads too.
 #pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <vector>
 
 using CCoord = double;
 
@@ -66,4 +73,53 @@ struct CRect {
                bottom == other.bottom;
     }
     bool operator!=(const CRect& other) const { return !(*this == other); }
+};
+
+struct FaceRect {
+    CCoord left;
+    CCoord top;
+    CCoord right;
+    CCoord bottom;
+
+    CRect rect() const { return CRect(left, top, right, bottom); }
+    CPoint topLeft() const { return CPoint(left, top); }
+    // The same rectangle in whole pixels, as any aggregate of four ints
+    // (the artwork tool draws the face from the editor's own layout).
+    template <typename PixelRect>
+    constexpr PixelRect pixels() const {
+        return {static_cast<int>(left), static_cast<int>(top), static_cast<int>(right),
+                static_cast<int>(bottom)};
+    }
+};
+
+struct FacePoint {
+    CCoord x;
+    CCoord y;
+
+    CPoint point() const { return CPoint(x, y); }
+};
+
+// Where a face puts its about screen.
+struct AboutPlacement {
+    FaceRect clickArea;
+    int32_t tag;
+    int bitmapId;
+    FaceRect displayArea;
+    FacePoint imageSource;
+    FacePoint textOrigin;  // where the text block starts inside the shown image
+};
+
+// The parts of the frame that need drawing again: a short list of
+// rectangles; overlapping or touching ones merge, and past a handful the
+// list collapses into its bounding rectangle.
+class UpdateRegion {
+public:
+    void add(const CRect& rect);
+    bool empty() const { return rects_.empty(); }
+    // The rectangles, leaving the region empty.
+    std::vector<CRect> take();
+
+private:
+    static constexpr std::size_t kMaxRects = 16;
+    std::vector<CRect> rects_;
 };

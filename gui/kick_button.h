@@ -5,7 +5,6 @@
 #pragma once
 
 #include "gui/control.h"
-#include "gui/multi_bitmap_control.h"
 
 class CKickButton : public CControl, public IMultiBitmapControl {
 public:

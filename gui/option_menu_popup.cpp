@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <cmath>
 
+#include "gui/draw_context.h"
 #include "gui/frame.h"
-#include "gui/offscreen_context.h"
-#include "gui/virtual_keys.h"
+#include "gui/platform_window.h"
 
 namespace {
 

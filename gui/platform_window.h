@@ -8,6 +8,57 @@
 #include <cstdint>
 #include <memory>
 
+// Keys as the VST 2.4 key code (VstKeyCode) numbers them: the window reports
+// keys with these, and the widgets read them from the key codes they get.
+enum VirtualKey : unsigned char {
+    kVirtualKeyNone = 0,
+    kVirtualKeyBack = 1,
+    kVirtualKeyTab,
+    kVirtualKeyClear,
+    kVirtualKeyReturn,
+    kVirtualKeyPause,
+    kVirtualKeyEscape,
+    kVirtualKeySpace,
+    kVirtualKeyNext,
+    kVirtualKeyEnd,
+    kVirtualKeyHome,
+    kVirtualKeyLeft,
+    kVirtualKeyUp,
+    kVirtualKeyRight,
+    kVirtualKeyDown,
+    kVirtualKeyPageUp,
+    kVirtualKeyPageDown,
+    kVirtualKeySelect,
+    kVirtualKeyPrint,
+    kVirtualKeyEnter,
+    kVirtualKeySnapshot,
+    kVirtualKeyInsert,
+    kVirtualKeyDelete,
+    kVirtualKeyHelp,
+    kVirtualKeyNumpad0,
+    kVirtualKeyNumpad9 = kVirtualKeyNumpad0 + 9,
+    kVirtualKeyMultiply = kVirtualKeyNumpad0 + 10,
+    kVirtualKeyAdd,
+    kVirtualKeySeparator,
+    kVirtualKeySubtract,
+    kVirtualKeyDecimal,
+    kVirtualKeyDivide,
+    kVirtualKeyF1,
+    kVirtualKeyNumLock = kVirtualKeyF1 + 12,
+    kVirtualKeyScroll,
+    kVirtualKeyShift,
+    kVirtualKeyControl,
+    kVirtualKeyAlt,
+    kVirtualKeyEquals,
+};
+
+// Bits of VstKeyCode::modifier.
+enum KeyModifierBits : uint32_t {
+    kKeyModifierShift = 1u << 0,
+    kKeyModifierAlternate = 1u << 1,
+    kKeyModifierControl = 1u << 3,
+};
+
 namespace gui {
 
 // Mouse buttons and modifiers as a bit set; the values match the widget

@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "gui/frame.h"
-#include "gui/virtual_keys.h"
+#include "gui/platform_window.h"
 
 namespace {
 

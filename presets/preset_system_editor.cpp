@@ -4,9 +4,7 @@
 #include <cmath>
 #include <cstdint>
 
-#include "editor/face_geometry.h"
-#include "editor/kv_kick_button.h"
-#include "editor/kv_rocker_switch.h"
+#include "editor/face_controls.h"
 #include "gui/frame.h"
 #include "gui/option_menu.h"
 #include "gui/text_edit.h"
@@ -20,11 +18,6 @@ using namespace preset_bar;
 
 namespace {
 
-// Positions on the face, with tops measured from the bar's top edge.
-constexpr FaceRect kNameFieldPlace{91, 8, 201, 22};
-constexpr FaceRect kProgramMenuPlace{207, 7, 217, 21};
-constexpr FaceRect kRockerPlace{219, 7, 250, 21};
-constexpr int kRockerBitmap = 19997;
 constexpr int kRockerImages = 5;
 constexpr int kButtonImages = 3;
 constexpr int32_t kMenuItemsPerColumn = 16;
@@ -36,27 +29,6 @@ constexpr CCoord kNameFieldMargin = 2;
 constexpr CColor kNameBackColour = MakeCColor(189, 207, 218, 255);
 constexpr CColor kNameTextColour = MakeCColor(36, 36, 32, 255);
 constexpr CColor kNameFrameColour = MakeCColor(36, 36, 32, 255);
-
-enum class ButtonKind { kSaveLoad, kKick, kDoubleClickKick };
-struct ButtonPlace {
-    int32_t tag;
-    FaceRect place;
-    int bitmapId;
-    ButtonKind kind;
-};
-// In the order the bar builds them.
-constexpr ButtonPlace kButtons[kButtonCount] = {
-    {kLoadBankTag, {71, 15, 83, 29}, 19993, ButtonKind::kSaveLoad},
-    {kSaveBankTag, {8, 15, 20, 29}, 19994, ButtonKind::kSaveLoad},
-    {kDefaultBankTag, {26, 17, 63, 27}, 19990, ButtonKind::kDoubleClickKick},
-    {kLoadPresetTag, {71, 0, 83, 14}, 19998, ButtonKind::kSaveLoad},
-    {kSavePresetTag, {8, 0, 20, 14}, 19999, ButtonKind::kSaveLoad},
-    {kDefaultPresetTag, {22, 2, 69, 12}, 19899, ButtonKind::kDoubleClickKick},
-    {kRecallATag, {279, 0, 291, 14}, 19991, ButtonKind::kKick},
-    {kStoreATag, {254, 0, 266, 14}, 19995, ButtonKind::kKick},
-    {kRecallBTag, {279, 15, 291, 29}, 19992, ButtonKind::kKick},
-    {kStoreBTag, {254, 15, 266, 29}, 19996, ButtonKind::kKick},
-};
 
 // The default buttons send 1.0 for a double click, 0.5 with Ctrl held.
 constexpr float kStoreThreshold = 0.75f;

@@ -24,35 +24,13 @@
 
 #include "editor/ad_editor_base.h"
 #include "platform/file_dialog.h"
+#include "presets/preset_bar_layout.h"
 
 class CKVRockerSwitch;
 class COptionMenu;
 class CPresetSystemEffect;
 class CSaveLoadButton;
 class CTextEdit;
-
-namespace preset_bar {
-
-enum Tag : int32_t {
-    kNameFieldTag = 1000,
-    kRockerTag = 1001,
-    kLoadBankTag = 1002,
-    kSaveBankTag = 1003,
-    kLoadPresetTag = 1004,
-    kSavePresetTag = 1005,
-    kProgramMenuTag = 1012,
-    kDefaultBankTag = 1013,
-    kDefaultPresetTag = 1014,
-    kStoreATag = 1015,
-    kStoreBTag = 1016,
-    kRecallATag = 1017,
-    kRecallBTag = 1018,
-};
-
-// The buttons of the bar besides the name field, the menu and the rocker.
-constexpr int kButtonCount = 10;
-
-}  // namespace preset_bar
 
 class CPresetSystemEditor : public ADEditorBase {
 public:

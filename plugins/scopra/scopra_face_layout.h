@@ -4,7 +4,7 @@
 // numbers.
 #pragma once
 
-#include "editor/face_geometry.h"
+#include "gui/geometry.h"
 #include "gui/color.h"
 #include "plugins/scopra/scopra_parameters.h"
 

@@ -13,7 +13,7 @@
 #pragma once
 
 #include "gui/control.h"
-#include "gui/offscreen_context.h"
+#include "gui/draw_context.h"
 #include "plugins/scopra/scopra_scope_capture.h"
 
 class COsciloscope : public CControl {

@@ -1,6 +1,6 @@
 #include "plugins/solvane/solvane_editor.h"
 
-#include "editor/vu_meter1.h"
+#include "editor/face_controls.h"
 #include "gui/on_off_button.h"
 #include "gui/param_display.h"
 #include "gui/slider.h"
@@ -16,6 +16,7 @@ namespace {
 using namespace face;
 
 constexpr float kReadingToMeter = 0.5f;  // readings of -0.5..0.5 on a 0..1 meter
+constexpr int32_t kSliderStyle = kRight;  // value 1 at the left end
 
 // The read-outs' value-to-text procedure: the text of the parameter row given
 // as user data.
@@ -48,7 +49,7 @@ void ADEditor::addLabels() {
         label->setBackOffset(place.backOffset.point());
         label->setFont(getFont(kNormalFontSmall));
         label->setFontColor(kTextColour);
-        label->setHoriAlign(place.align);
+        label->setHoriAlign(place.alignRight ? kRightText : kLeftText);
         label->setMin(0.f);
         label->setMax(kLabelMaxValue);
         label->setValueToStringProc(face_text::faceText<labelText>);

@@ -1,14 +1,21 @@
 // Where everything stands on solvane's editor face (302 x 343 pixels of the
-// background bitmap), with the bitmaps, tags and styles of each control.
+// background bitmap), with the bitmaps, tags and styles of each control. Plain
+// data: the editor builds the face from it and the artwork tool draws the
+// background under the same places.
 #pragma once
 
-#include "editor/about.h"
-#include "editor/face_geometry.h"
-#include "gui/control.h"
-#include "gui/draw_context.h"
+#include "gui/color.h"
+#include "gui/geometry.h"
 #include "plugins/solvane/solvane_parameters.h"
 
 namespace solvane::face {
+
+constexpr const char* kProduct = "solvane";
+constexpr const char* kDescriptor = "stereo image controller";
+constexpr int kFaceWidth = 302;
+constexpr int kFaceHeight = 343;
+// Rows of the engraved rules between the groups of controls.
+constexpr int kRuleRows[] = {113, 240};
 
 // Bitmap resources of the face besides the background.
 enum BitmapId : int {
@@ -28,27 +35,26 @@ struct LabelPlace {
     float word;
     FaceRect rect;
     FacePoint backOffset;
-    CHoriTxtAlign align;
+    bool alignRight;
     int32_t style;
 };
 constexpr int kRightLabelStyle = 2;
 constexpr int kLeftLabelStyle = 0;
 constexpr LabelPlace kLabels[] = {
-    {0, {2, 25, 42, 42}, {2, 28}, kRightText, kRightLabelStyle},        // "S"
-    {1, {258, 25, 298, 42}, {258, 28}, kLeftText, kLeftLabelStyle},     // "M"
-    {4, {2, 55, 42, 72}, {2, 60}, kRightText, kRightLabelStyle},        // "width"
-    {5, {2, 86, 42, 103}, {2, 91}, kRightText, kRightLabelStyle},       // "gain"
-    {2, {2, 118, 42, 135}, {2, 123}, kRightText, kRightLabelStyle},     // "L"
-    {3, {258, 120, 298, 137}, {258, 123}, kLeftText, kLeftLabelStyle},  // "R"
-    {6, {2, 150, 42, 167}, {2, 155}, kRightText, kRightLabelStyle},     // "balan"
-    {7, {2, 181, 42, 198}, {2, 187}, kRightText, kRightLabelStyle},     // "stabil"
-    {8, {2, 212, 42, 229}, {2, 219}, kRightText, kRightLabelStyle},     // "center"
+    {0, {2, 25, 42, 42}, {2, 28}, true, kRightLabelStyle},          // "S"
+    {1, {258, 25, 298, 42}, {258, 28}, false, kLeftLabelStyle},     // "M"
+    {4, {2, 55, 42, 72}, {2, 60}, true, kRightLabelStyle},          // "width"
+    {5, {2, 86, 42, 103}, {2, 91}, true, kRightLabelStyle},         // "gain"
+    {2, {2, 118, 42, 135}, {2, 123}, true, kRightLabelStyle},       // "L"
+    {3, {258, 120, 298, 137}, {258, 123}, false, kLeftLabelStyle},  // "R"
+    {6, {2, 150, 42, 167}, {2, 155}, true, kRightLabelStyle},       // "balan"
+    {7, {2, 181, 42, 198}, {2, 187}, true, kRightLabelStyle},       // "stabil"
+    {8, {2, 212, 42, 229}, {2, 219}, true, kRightLabelStyle},       // "center"
 };
 
 // Sliders of parameters 0..4: value 1 at the left end, 0 at the right.
 constexpr int32_t kHandleMinX = 63;
 constexpr int32_t kHandleMaxX = 223;  // the right edge 239 minus the handle width
-constexpr int32_t kSliderStyle = kRight;
 constexpr float kSliderDefault = 0.5f;
 
 // Value displays beside the sliders.
@@ -103,5 +109,7 @@ constexpr CColor kTextColour = MakeCColor(0, 0, 0);
 
 // The preset bar's top edge, below the about control's click area.
 constexpr CCoord kPresetBarTop = 312;
+// The title is written where the about control is clicked.
+constexpr FaceRect kTitle = kAbout.clickArea;
 
 }  // namespace solvane::face

@@ -2,7 +2,7 @@
 
 #include <iterator>
 
-#include "editor/click_button.h"
+#include "editor/face_controls.h"
 #include "editor/face_texts.h"
 #include "gui/on_off_button.h"
 #include "gui/slider.h"

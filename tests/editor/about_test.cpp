@@ -4,7 +4,7 @@
 
 #include <cstdio>
 
-#include "editor/splash_screen_my_view.h"
+#include "editor/about.h"
 #include "plugins/solvane/solvane_resources.h"
 #include "tests/editor/editor_test_support.h"
 #include "tests/gui/gui_test_support.h"

@@ -2,10 +2,7 @@
 // draws, what the listener hears, and where the meter splits its strips.
 #include <gtest/gtest.h>
 
-#include "editor/click_button.h"
-#include "editor/kv_kick_button.h"
-#include "editor/kv_rocker_switch.h"
-#include "editor/vu_meter1.h"
+#include "editor/face_controls.h"
 #include "presets/save_load_button.h"
 #include "tests/gui/gui_test_support.h"
 

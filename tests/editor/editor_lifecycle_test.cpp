@@ -5,9 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "editor/face_controls.h"
 #include "host/aeff_editor.h"
-#include "editor/idle_timer.h"
-#include "editor/vu_meter1.h"
 #include "tests/editor/editor_test_support.h"
 
 using namespace edtest;
@@ -177,19 +176,18 @@ public:
 
 class BareEditorInterface : public VSTGUIEditorInterface {};
 
-TEST_F(EditorLifecycle, AnIdleTimerTickFindsTheFramesEditorOrDoesNothing) {
+TEST_F(EditorLifecycle, AWindowIdleTickFindsTheFramesEditorOrDoesNothing) {
     CountingEditor counting(effect.get());
     BareEditorInterface bare;
     auto* withEditor = new CFrame(CRect(0, 0, 10, 10), nullptr, &counting);
     auto* withoutEditor = new CFrame(CRect(0, 0, 10, 10), nullptr, nullptr);
     auto* foreignEditor = new CFrame(CRect(0, 0, 10, 10), nullptr, &bare);
-    IdleTimer(withEditor).fire();
-    IdleTimer(withEditor).fire();
-    IdleTimer(withoutEditor).fire();
-    IdleTimer(foreignEditor).fire();
-    IdleTimer(nullptr).fire();
+    withEditor->getWindowListener().onIdle();
+    withEditor->getWindowListener().onIdle();
+    withoutEditor->getWindowListener().onIdle();
+    foreignEditor->getWindowListener().onIdle();
     EXPECT_EQ(counting.idles, 2);
-    EXPECT_EQ(IdleTimer::kPeriodMs, 50);
+    EXPECT_EQ(gui::kIdlePeriodMs, 50);
     for (CFrame* frame : {withEditor, withoutEditor, foreignEditor}) frame->close();
 }
 

@@ -9,8 +9,7 @@
 #include <fstream>
 #include <memory>
 
-#include "editor/kv_kick_button.h"
-#include "editor/kv_rocker_switch.h"
+#include "editor/face_controls.h"
 #include "gui/option_menu_popup.h"
 #include "platform/settings_store.h"
 #include "plugins/solvane/solvane_resources.h"

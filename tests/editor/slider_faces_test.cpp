@@ -4,8 +4,7 @@
 // the next idle.
 #include <cmath>
 
-#include "editor/click_button.h"
-#include "editor/vu_meter1.h"
+#include "editor/face_controls.h"
 #include "gui/option_menu_popup.h"
 #include "plugins/duplimo/duplimo.h"
 #include "plugins/duplimo/duplimo_resources.h"

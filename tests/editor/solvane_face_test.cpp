@@ -3,7 +3,7 @@
 // elsewhere and the meter readings come back to the face.
 #include <cmath>
 
-#include "editor/vu_meter1.h"
+#include "editor/face_controls.h"
 #include "plugins/solvane/solvane_resources.h"
 #include "tests/editor/editor_test_support.h"
 #include "tests/gui/gui_test_support.h"

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "gui/geometry.h"
-#include "gui/update_region.h"
 
 TEST(Rect, RightAndBottomEdgesAreOutside) {
     const CRect r(10, 20, 30, 40);

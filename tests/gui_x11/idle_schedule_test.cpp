@@ -1,5 +1,5 @@
 // The idle period's schedule, with a clock the test moves by hand.
-#include "gui/x11/idle_schedule.h"
+#include "gui/x11/window.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The two ways pixels reach a window, each read back on the same connection
 // (so the server has handled the upload before the read).
-#include "gui/x11/image_uploader.h"
+#include "gui/x11/upload.h"
 #include "test_display.h"
 
 #include <gtest/gtest.h>

@@ -1,8 +1,6 @@
 // Button, modifier, wheel, double-click and key translations of X input.
 #include "gui/platform_window.h"
-#include "gui/x11/double_click_detector.h"
-#include "gui/x11/input_bits.h"
-#include "gui/x11/key_translation.h"
+#include "gui/x11/input.h"
 
 #include <xcb/xcb.h>
 

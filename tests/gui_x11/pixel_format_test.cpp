@@ -1,6 +1,5 @@
 // Packing ARGB32 rows into the server's pixel layouts, and clipping areas.
-#include "gui/x11/image_area.h"
-#include "gui/x11/pixel_format.h"
+#include "gui/x11/upload.h"
 
 #include <gtest/gtest.h>
 

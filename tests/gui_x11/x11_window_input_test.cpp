@@ -1,6 +1,6 @@
 // Real input through XTEST reaches the listener with window coordinates and
 // the right button, modifier and double-click bits.
-#include "gui/x11/key_translation.h"
+#include "gui/x11/input.h"
 #include "window_fixture.h"
 
 #include <chrono>

@@ -7,13 +7,11 @@
 #include <gtest/gtest.h>
 
 #include "tools/kvx/demo_signal.h"
-#include "tools/kvx/effect_labels.h"
 #include "tools/kvx/host_callback.h"
+#include "tools/kvx/info_printer.h"
 #include "tools/kvx/kvx_error.h"
-#include "tools/kvx/level_meter.h"
 #include "tools/kvx/options.h"
-#include "tools/kvx/process_buffers.h"
-#include "tools/kvx/progress_reporter.h"
+#include "tools/kvx/renderer.h"
 
 using namespace kvx;
 

@@ -1,5 +1,6 @@
 // The images of one plug-in: resource number, file name, size and how to
-// draw each.
+// draw each; and writing them into a folder, together with the list of
+// resource numbers and files ("resources.cmake") that the build embeds.
 #pragma once
 
 #include <functional>
@@ -8,10 +9,9 @@
 
 #include "analyser_face.h"
 #include "canvas.h"
+#include "control_images.h"
 #include "face_layout.h"
-#include "glyphs.h"
 #include "level_track.h"
-#include "switch_image.h"
 
 namespace art {
 
@@ -55,5 +55,8 @@ ArtSet scopraArt();
 // Every plug-in's set; null when there is none by that name.
 const ArtSet* findArtSet(const std::string& plugin);
 std::vector<std::string> artSetNames();
+
+// Throws std::runtime_error when a file cannot be written.
+void writeArtSet(const ArtSet& set, const std::string& folder);
 
 }  // namespace art

@@ -1,24 +1,25 @@
 #include "face_layout.h"
+#include "plugins/solvane/solvane_face_layout.h"
 
 namespace art {
 
+// The editor's own layout, so that the background carries its controls'
+// places wherever the editor puts them.
 FaceLayout solvaneFace() {
-    FaceLayout face;
-    face.product = "solvane";
-    face.descriptor = "stereo image controller";
-    face.size = {302, 343};
-    face.meters = {{60, 25, 242, 40}, {60, 121, 242, 136}};
-    face.sliders = {{{63, 51, 239, 76}, 1},
-                    {{63, 83, 239, 108}, 0},
-                    {{63, 147, 239, 172}, 0},
-                    {{63, 179, 239, 204}, 0},
-                    {{63, 211, 239, 236}, 0}};
-    face.switches = {{68, 247, 113, 261}, {122, 247, 147, 261},
-                     {156, 247, 181, 261}, {190, 247, 235, 261}};
-    face.rules = {113, 240};
-    face.title = {70, 282, 225, 302};
-    face.presetBarTop = 312;
-    return face;
+    namespace face = solvane::face;
+    FaceLayout layout;
+    layout.product = face::kProduct;
+    layout.descriptor = face::kDescriptor;
+    layout.size = {face::kFaceWidth, face::kFaceHeight};
+    for (const FaceRect& meter : face::kMeterRects) layout.meters.push_back(toArtRect(meter));
+    for (const face::SliderRow& row : face::kSliderRows)
+        layout.sliders.push_back({toArtRect(row.slider), static_cast<int>(row.handleOffset.y)});
+    for (const face::SwitchPlace& place : face::kSwitches)
+        layout.switches.push_back(toArtRect(place.rect));
+    layout.rules.assign(std::begin(face::kRuleRows), std::end(face::kRuleRows));
+    layout.title = toArtRect(face::kTitle);
+    layout.presetBarTop = static_cast<int>(face::kPresetBarTop);
+    return layout;
 }
 
 }  // namespace art

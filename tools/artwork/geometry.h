@@ -2,6 +2,8 @@
 // bottom), right and bottom exclusive.
 #pragma once
 
+#include "gui/geometry.h"
+
 namespace art {
 
 struct Rect {
@@ -18,5 +20,11 @@ struct Rect {
 struct Size {
     int width, height;
 };
+
+// A place from an editor's layout (whole pixels there) as a drawing rectangle.
+constexpr Rect toArtRect(const FaceRect& r) {
+    return {static_cast<int>(r.left), static_cast<int>(r.top), static_cast<int>(r.right),
+            static_cast<int>(r.bottom)};
+}
 
 }  // namespace art

@@ -6,7 +6,6 @@
 #include <string>
 
 #include "art_set.h"
-#include "art_writer.h"
 #include "text.h"
 
 namespace {

@@ -17,7 +17,7 @@
 #include "tools/kvx/kvx_error.h"
 #include "tools/kvx/demo_signal.h"
 #include "tools/kvx/plugin_instance.h"
-#include "tools/kvx/process_buffers.h"
+#include "tools/kvx/renderer.h"
 #include "tools/kvx/sound_file_reader.h"
 
 namespace kvx {

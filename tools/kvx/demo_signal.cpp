@@ -3,12 +3,77 @@
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
-
-#include "tools/kvx/demo_voices.h"
+#include <cstdint>
 
 namespace kvx {
 
 namespace {
+
+// The sound sources: band-limited oscillators, note envelopes and a
+// repeatable noise generator.
+
+constexpr double kTwoPi = 6.283185307179586;
+constexpr double kConcertPitchHz = 440.0;
+constexpr double kConcertPitchNote = 69.0;
+constexpr double kNotesPerOctave = 12.0;
+constexpr int kSawHarmonics = 6;
+constexpr double kBassSecondHarmonic = 0.3;
+constexpr double kBassThirdHarmonic = 0.15;
+
+// Frequency of a MIDI note number (69 = 440 Hz).
+double noteHz(double midiNote) {
+    return kConcertPitchHz * std::pow(2.0, (midiNote - kConcertPitchNote) / kNotesPerOctave);
+}
+
+// Sine with a few harmonics at phase `cycles` (in periods), amplitude about 1.
+double bassWave(double cycles) {
+    const double phase = kTwoPi * cycles;
+    return std::sin(phase) + kBassSecondHarmonic * std::sin(2.0 * phase) +
+           kBassThirdHarmonic * std::sin(3.0 * phase);
+}
+
+// Sawtooth built from its first harmonics, amplitude about 1.
+double softSaw(double cycles) {
+    const double phase = kTwoPi * cycles;
+    double sum = 0.0;
+    for (int k = 1; k <= kSawHarmonics; ++k) sum += std::sin(k * phase) / k;
+    return sum * 2.0 / 3.0;
+}
+
+// Linear attack, then exponential decay with time constant `decaySeconds`;
+// 0 before the note starts.
+double percussiveEnvelope(double secondsIntoNote, double attackSeconds, double decaySeconds) {
+    if (secondsIntoNote < 0.0) return 0.0;
+    if (secondsIntoNote < attackSeconds) return secondsIntoNote / attackSeconds;
+    return std::exp(-(secondsIntoNote - attackSeconds) / decaySeconds);
+}
+
+// Linear rise over `rampSeconds` at both ends of a note of `lengthSeconds`.
+double trapezoidEnvelope(double secondsIntoNote, double lengthSeconds, double rampSeconds) {
+    if (secondsIntoNote < 0.0 || secondsIntoNote >= lengthSeconds) return 0.0;
+    const double fromEnd = lengthSeconds - secondsIntoNote;
+    return std::fmin(1.0, std::fmin(secondsIntoNote, fromEnd) / rampSeconds);
+}
+
+// White noise in -1..1 from a fixed seed, the same on every run.
+class NoiseGenerator {
+public:
+    explicit NoiseGenerator(uint32_t seed) : state_(seed) {}
+
+    // A 32-bit linear congruential generator; its upper bits become the sample.
+    double next() {
+        constexpr uint32_t kMultiplier = 1664525u;
+        constexpr uint32_t kIncrement = 1013904223u;
+        constexpr double kScale = 1.0 / 2147483648.0;
+        state_ = state_ * kMultiplier + kIncrement;
+        return static_cast<double>(static_cast<int32_t>(state_)) * kScale;
+    }
+
+private:
+    uint32_t state_;
+};
+
+// The demo's parts.
 
 constexpr double kBeatSeconds = 0.5;  // 120 beats per minute
 constexpr double kPeakTarget = 0.8912509381337456;  // -1 dBFS

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "tools/kvx/parameter_assignment.h"
+#include "tools/kvx/effect_settings.h"
 #include "tools/kvx/renderer.h"
 
 namespace kvx {

@@ -7,7 +7,7 @@
 #include "presets/bank_chunk.h"
 #include "presets/byte_order.h"
 #include "presets/preset_records.h"
-#include "tools/kvx/effect_labels.h"
+#include "tools/kvx/info_printer.h"
 #include "tools/kvx/kvx_error.h"
 #include "tools/kvx/plugin_instance.h"
 

@@ -1,15 +1,132 @@
 #include "tools/kvx/renderer.h"
 
+#include <unistd.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <limits>
 #include <vector>
 
 #include "tools/kvx/audio_source.h"
 #include "tools/kvx/kvx_error.h"
 #include "tools/kvx/plugin_instance.h"
-#include "tools/kvx/process_buffers.h"
-#include "tools/kvx/progress_reporter.h"
 #include "tools/kvx/sound_file_writer.h"
 
 namespace kvx {
+
+namespace {
+
+constexpr double kDecibelsPerDecade = 20.0;
+
+double toDbfs(double linear) {
+    if (linear <= 0.0) return -std::numeric_limits<double>::infinity();
+    return kDecibelsPerDecade * std::log10(linear);
+}
+
+}  // namespace
+
+// A NaN sample makes the peak NaN for good, so that a broken output shows.
+void LevelMeter::keepPeak(double magnitude) {
+    if (std::isnan(peak_)) return;
+    if (std::isnan(magnitude) || magnitude > peak_) peak_ = magnitude;
+}
+
+void LevelMeter::add(const double* left, const double* right, size_t frames) {
+    for (size_t i = 0; i < frames; ++i) {
+        keepPeak(std::fabs(left[i]));
+        keepPeak(std::fabs(right[i]));
+        sumOfSquares_ += left[i] * left[i] + right[i] * right[i];
+    }
+    samples_ += static_cast<int64_t>(2 * frames);
+}
+
+double LevelMeter::peakDbfs() const { return toDbfs(peak_); }
+
+double LevelMeter::rmsDbfs() const {
+    if (samples_ == 0) return toDbfs(0.0);
+    return toDbfs(std::sqrt(sumOfSquares_ / static_cast<double>(samples_)));
+}
+
+std::string describeLevels(const LevelMeter& meter) {
+    char text[96];
+    std::snprintf(text, sizeof text, "peak %.2f dBFS, RMS %.2f dBFS", meter.peakDbfs(),
+                  meter.rmsDbfs());
+    return text;
+}
+
+namespace {
+
+template <typename Sample>
+std::vector<Sample*> pointersTo(std::vector<std::vector<Sample>>& channels) {
+    std::vector<Sample*> pointers;
+    for (std::vector<Sample>& channel : channels) pointers.push_back(channel.data());
+    return pointers;
+}
+
+}  // namespace
+
+template <typename Sample>
+ProcessBuffers<Sample>::ProcessBuffers(int inputs, int outputs, size_t capacityFrames)
+    : inputs_(static_cast<size_t>(inputs), std::vector<Sample>(capacityFrames)),
+      outputs_(static_cast<size_t>(outputs), std::vector<Sample>(capacityFrames)),
+      inputPointers_(pointersTo(inputs_)),
+      outputPointers_(pointersTo(outputs_)) {}
+
+template <typename Sample>
+void ProcessBuffers<Sample>::load(const double* left, const double* right, size_t frames) {
+    for (size_t c = 0; c < inputs_.size(); ++c) {
+        const double* from = c % 2 == 0 ? left : right;
+        std::transform(from, from + frames, inputs_[c].begin(),
+                       [](double x) { return static_cast<Sample>(x); });
+    }
+    for (std::vector<Sample>& channel : outputs_)
+        std::fill_n(channel.begin(), frames, Sample(0));
+}
+
+template <typename Sample>
+void ProcessBuffers<Sample>::store(double* left, double* right, size_t frames) const {
+    const std::vector<Sample>& first = outputs_.front();
+    const std::vector<Sample>& second = outputs_.size() > 1 ? outputs_[1] : outputs_.front();
+    std::copy_n(first.begin(), frames, left);
+    std::copy_n(second.begin(), frames, right);
+}
+
+template class ProcessBuffers<float>;
+template class ProcessBuffers<double>;
+
+namespace {
+
+constexpr int kFullPercent = 100;
+
+}  // namespace
+
+bool shouldShowProgress(bool requested, bool onTerminal, double inputSeconds) {
+    return requested || (onTerminal && inputSeconds >= kLongInputSeconds);
+}
+
+ProgressReporter::ProgressReporter(bool enabled, int64_t totalFrames, FILE* out)
+    : enabled_(enabled && totalFrames > 0), totalFrames_(totalFrames), out_(out) {}
+
+void ProgressReporter::update(int64_t framesDone) {
+    if (!enabled_) return;
+    const int percent = static_cast<int>(kFullPercent * framesDone / totalFrames_);
+    if (percent != shownPercent_ && percent < kFullPercent) show(percent);
+}
+
+void ProgressReporter::finish() {
+    if (!enabled_) return;
+    show(kFullPercent);
+    std::fputc('\n', out_);
+    std::fflush(out_);
+    enabled_ = false;
+}
+
+void ProgressReporter::show(int percent) {
+    shownPercent_ = percent;
+    std::fprintf(out_, "\rkvx: rendering %3d%%", percent);
+    std::fflush(out_);
+}
 
 namespace {
 
@@ -89,5 +206,7 @@ RenderLevels render(PluginInstance& plugin, AudioSource& source, SoundFileWriter
     if (wide) return renderIn<double>(plugin, source, writer, settings.blockFrames, progress);
     return renderIn<float>(plugin, source, writer, settings.blockFrames, progress);
 }
+
+bool standardErrorIsTerminal() { return isatty(STDERR_FILENO) == 1; }
 
 }  // namespace kvx

@@ -1,4 +1,0 @@
-#include "editor/my_frame.h"
-
-MyFrame::MyFrame(const CRect& size, void* parentWindow, VSTGUIEditorInterface* editor)
-    : CFrame(size, parentWindow, editor) {}

@@ -56,8 +56,10 @@ void ADEditor::addRow(int row) {
     captions[row] = addText(place.caption, faceText<wordOf>, kWordMaxValue, captionWordOf(row));
 }
 
+// "Not below" rather than "at least": a mode value that compares with nothing
+// shows the third mode, as the mode button and the host do.
 bool ADEditor::emphasisMode() const {
-    return static_cast<double>(comb->getParameter(kMode)) >= kThirdModeFrom;
+    return !(static_cast<double>(comb->getParameter(kMode)) < kThirdModeFrom);
 }
 
 float ADEditor::widthEmphasisShown() const {

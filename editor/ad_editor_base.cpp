@@ -131,6 +131,7 @@ void ADEditorBase::doIdleStuff() {
 
 void ADEditorBase::tick() {
     if (!frame) return;
+    beginIdlePass();
     applyRecordedChanges();
     if (!aboutShown()) followMeters();
     frame->idle();

@@ -99,6 +99,9 @@ protected:
     // On every idle, before the recorded parameter changes are applied (what
     // the bar does here may record more of them).
     virtual void presetBarIdle() {}
+    // First of every idle pass, from the host's idle and from the window's
+    // ticks alike (a face that measures on its own schedule decides here).
+    virtual void beginIdlePass() {}
 
     // For the hooks.
     CBitmap* getBackgroundBitmap() const { return background_; }

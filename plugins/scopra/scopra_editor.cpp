@@ -87,16 +87,13 @@ bool ADEditor::open(void* parentWindow) {
     return true;
 }
 
-void ADEditor::idle() {
-    GuiLock lock(guiMutex());
+void ADEditor::beginIdlePass() {
     const uint32_t now = tickCountMs();
-    passDue = getFrame() && now - lastPassMs >= kMeasurePeriodMs;
+    passDue = now - lastPassMs >= kMeasurePeriodMs;
     if (passDue) {
         lastPassMs = now;
         followLevel();
     }
-    ADEditorBase::idle();
-    passDue = false;
 }
 
 void ADEditor::valueChanged(CControl* control) {
@@ -128,7 +125,10 @@ void ADEditor::addScope() {
     scope = new COsciloscope(kScope.rect(), this, getLayoutBitmap(kScopeSizeBitmap), graticule,
                              getLayoutBitmap(kBrightPenBitmap), getLayoutBitmap(kDarkPenBitmap));
     graticule->forget();
-    if (scopra->measurement().takeBurst(burst)) scope->setPoints(burst, kScopePoints);
+    // open() suspends the effect right after the face is built, which empties
+    // the capture; the first picture already shows that empty burst rather
+    // than one left waiting while the editor was closed.
+    scope->setPoints(kCentrePoints, kScopePoints);
     addView(scope);
 }
 

@@ -36,11 +36,12 @@ public:
 
     // The face, then a fresh measurement: the effect is suspended and resumed.
     bool open(void* parentWindow) override;
-    void idle() override;
     // The hold button also empties the goniometer's points at once.
     void valueChanged(CControl* control) override;
 
 protected:
+    // Decides whether this pass measures (the 35 ms gate) and follows the level.
+    void beginIdlePass() override;
     void buildFace() override;
     void clearFace() override;
     void refreshParameter(VstInt32 index) override;

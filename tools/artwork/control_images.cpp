@@ -4,8 +4,7 @@
 #include <cstring>
 
 #include "art_style.h"
-#include "shapes.h"
-#include "text.h"
+#include "drawing.h"
 
 namespace art {
 

@@ -6,7 +6,7 @@
 #include "gui/slider.h"
 #include "plugins/solvane/solvane.h"
 #include "plugins/solvane/solvane_face_layout.h"
-#include "plugins/solvane/solvane_face_texts.h"
+#include "plugins/solvane/solvane_parameters.h"
 #include "plugins/solvane/solvane_resources.h"
 
 namespace solvane {

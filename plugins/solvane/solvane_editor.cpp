@@ -1,7 +1,7 @@
 #include "plugins/solvane/solvane_editor.h"
 
 #include "editor/face_controls.h"
-#include "gui/on_off_button.h"
+#include "gui/buttons.h"
 #include "gui/param_display.h"
 #include "gui/slider.h"
 #include "plugins/solvane/solvane.h"

@@ -26,36 +26,46 @@ FaceLayout solvaneFace() {
     return layout;
 }
 
-// The background carries what widmoor's editor places on it, from its layout.
-FaceLayout widmoorFace() {
-    using namespace widmoor::face;
+namespace {
+
+// The engraved rule between the meter and the sliders of a slider face.
+constexpr int kSliderFaceRuleRow = 144;
+
+// What widmoor's and duplimo's faces share; each adds its own buttons.
+template <size_t kRows>
+FaceLayout sliderFace(const char* product, const char* descriptor, Size size,
+                      const slider_face::MeterPlace& meter,
+                      const slider_face::SliderRow (&rows)[kRows], const FaceRect& title,
+                      CCoord presetBarTop) {
     FaceLayout face;
-    face.product = "widmoor";
-    face.descriptor = "stereo image enhancer";
-    face.size = {kFaceWidth, kFaceHeight};
-    face.meters = {kMeter.rect.pixels<Rect>()};
-    for (const SliderRow& row : kRows) face.sliders.push_back({row.slider.pixels<Rect>(), 0});
-    face.switches = {kProcessButton.rect.pixels<Rect>(), kModeButton.rect.pixels<Rect>(),
-                     kPhaseButton.rect.pixels<Rect>()};
-    face.rules = {144};
-    face.title = kAbout.clickArea.pixels<Rect>();
-    face.presetBarTop = static_cast<int>(kPresetBarTop);
+    face.product = product;
+    face.descriptor = descriptor;
+    face.size = size;
+    face.meters = {meter.rect.pixels<Rect>()};
+    for (const slider_face::SliderRow& row : rows)
+        face.sliders.push_back({row.slider.pixels<Rect>(), 0});
+    face.rules = {kSliderFaceRuleRow};
+    face.title = title.pixels<Rect>();
+    face.presetBarTop = static_cast<int>(presetBarTop);
     return face;
 }
 
-// The background carries what duplimo's editor places on it, from its layout.
+}  // namespace
+
+FaceLayout widmoorFace() {
+    using namespace widmoor::face;
+    FaceLayout face = sliderFace("widmoor", "stereo image enhancer", {kFaceWidth, kFaceHeight},
+                                 kMeter, kRows, kAbout.clickArea, kPresetBarTop);
+    face.switches = {kProcessButton.rect.pixels<Rect>(), kModeButton.rect.pixels<Rect>(),
+                     kPhaseButton.rect.pixels<Rect>()};
+    return face;
+}
+
 FaceLayout duplimoFace() {
     using namespace duplimo::face;
-    FaceLayout face;
-    face.product = "duplimo";
-    face.descriptor = "mono to stereo";
-    face.size = {kFaceWidth, kFaceHeight};
-    face.meters = {kMeter.rect.pixels<Rect>()};
-    for (const SliderRow& row : kRows) face.sliders.push_back({row.slider.pixels<Rect>(), 0});
+    FaceLayout face = sliderFace("duplimo", "mono to stereo", {kFaceWidth, kFaceHeight}, kMeter,
+                                 kRows, kAbout.clickArea, kPresetBarTop);
     face.switches = {kProcessButton.rect.pixels<Rect>(), kPhaseButton.rect.pixels<Rect>()};
-    face.rules = {144};
-    face.title = kAbout.clickArea.pixels<Rect>();
-    face.presetBarTop = static_cast<int>(kPresetBarTop);
     return face;
 }
 

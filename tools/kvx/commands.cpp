@@ -29,11 +29,12 @@ int runInfo(const Arguments& args) {
 
 namespace {
 
-// The input file, or the demo signal when there is none; `demo` keeps the
-// demo's samples alive for the source that plays them.
-std::unique_ptr<AudioSource> openSource(const RenderOptions& options, StereoSignal& demo) {
-    if (!options.inputPath.empty()) return std::make_unique<SoundFileReader>(options.inputPath);
-    demo = makeDemoSignal(options.demoRateHz.value_or(kDemoDefaultRateHz));
+// The sound file at `path`, or the demo signal at `demoRateHz` when there is
+// none; `demo` keeps the demo's samples alive for the source that plays them.
+std::unique_ptr<AudioSource> openInput(const std::string& path, int demoRateHz,
+                                       StereoSignal& demo) {
+    if (!path.empty()) return std::make_unique<SoundFileReader>(path);
+    demo = makeDemoSignal(demoRateHz);
     return std::make_unique<StereoSignalSource>(demo);
 }
 
@@ -78,7 +79,8 @@ ProgressReporter makeProgress(const RenderOptions& options, const AudioSource& s
 int runRender(const Arguments& args) {
     const RenderOptions options = parseRenderOptions(args);
     StereoSignal demo;
-    std::unique_ptr<AudioSource> source = openSource(options, demo);
+    std::unique_ptr<AudioSource> source =
+        openInput(options.inputPath, options.demoRateHz.value_or(kDemoDefaultRateHz), demo);
     HostState host;
     PluginInstance plugin(options.pluginPath, host);
     checkCapabilities(plugin, options);
@@ -191,19 +193,13 @@ Image requestFace(PluginInstance& plugin) {
     return image;
 }
 
-std::unique_ptr<AudioSource> openSignal(const std::string& signal, int sampleRateHz,
-                                        StereoSignal& demo) {
-    if (signal != kDemoSignalName) return std::make_unique<SoundFileReader>(signal);
-    demo = makeDemoSignal(sampleRateHz);
-    return std::make_unique<StereoSignalSource>(demo);
-}
-
 // Plays the first kSignalSeconds of `signal` through the effect in blocks of
 // the host's size, with an editor idle after every block.
 void playSignal(PluginInstance& plugin, HostState& host, const std::string& signal) {
     StereoSignal demo;
     const std::unique_ptr<AudioSource> source =
-        openSignal(signal, static_cast<int>(host.sampleRateHz), demo);
+        openInput(signal == kDemoSignalName ? std::string() : signal,
+                  static_cast<int>(host.sampleRateHz), demo);
     const double rateHz = source->sampleRateHz();
     plugin.dispatch(effSetSampleRate, 0, 0, nullptr, static_cast<float>(rateHz));
     AEffect& effect = plugin.effect();

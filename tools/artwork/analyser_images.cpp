@@ -144,8 +144,7 @@ void drawLabels(cairo_t* cr) {
 
 void drawGraticule(Canvas& canvas) {
     cairo_t* cr = canvas.cr();
-    fillRect(cr, {0, 0, canvas.size().width, canvas.size().height},
-             withAlpha(palette::kScreen, palette::kGraticuleWash));
+    fillRect(cr, canvas.bounds(), withAlpha(palette::kScreen, palette::kGraticuleWash));
     drawAxes(cr);
     drawTick(cr, kHalfScale, "50%");
     drawTick(cr, kFullScale, "100%");

@@ -83,9 +83,8 @@ ArtImage graticuleImage(int id, const std::string& name) {
 }
 
 ArtImage solidImage(int id, const std::string& name, Size size, Colour colour) {
-    return {id, name + ".png", size, [colour](Canvas& c) {
-                fillRect(c.cr(), {0, 0, c.size().width, c.size().height}, colour);
-            }};
+    return {id, name + ".png", size,
+            [colour](Canvas& c) { fillRect(c.cr(), c.bounds(), colour); }};
 }
 
 ArtImage aboutImage(int id) { return {id, "about.png", style::kAboutSize, drawAboutImage}; }

@@ -44,6 +44,7 @@ public:
 
     cairo_t* cr() const { return cr_; }
     Size size() const { return size_; }
+    Rect bounds() const { return {0, 0, size_.width, size_.height}; }
     // Throws std::runtime_error when the file cannot be written.
     void writePng(const std::string& path) const;
 

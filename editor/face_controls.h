@@ -2,9 +2,8 @@
 // bar's kick button and rocker with their hover images, and the faces' level meter.
 #pragma once
 
+#include "gui/buttons.h"
 #include "gui/control.h"
-#include "gui/kick_button.h"
-#include "gui/rocker_switch.h"
 #include "gui/vu_meter.h"
 
 // A button that steps through N states, one per left click, wrapping from the

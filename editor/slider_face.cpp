@@ -2,7 +2,7 @@
 
 #include "editor/face_controls.h"
 #include "editor/face_texts.h"
-#include "gui/on_off_button.h"
+#include "gui/buttons.h"
 #include "gui/slider.h"
 
 using namespace slider_face;

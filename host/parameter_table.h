@@ -12,7 +12,13 @@
 #include "dsp/switch_state.h"
 #include "host/aeff_editor.h"
 #include "host/audio_effect.h"
-#include "host/fixed_decimals.h"
+
+// The rounding number formatter of every display text of the family: writes
+// `value` rounded to `decimals` places (a remainder of 0.49999 of the last
+// place or more rounds away from zero) as plain decimal digits into `text`,
+// at most eight characters before the cut. Values whose magnitude exceeds
+// 99999999 (9999999 when negative), and NaN, leave `text` untouched.
+void formatFixedDecimals(float value, int decimals, char* text);
 
 // The labels are nine characters wide, one more than the interface's nominal
 // text length, as in every plug-in of the family; hosts pass larger buffers.

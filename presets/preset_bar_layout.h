@@ -62,4 +62,10 @@ constexpr FaceRect buttonPlace(int32_t tag) {
     return {0, 0, 0, 0};
 }
 
+constexpr int bitmapOf(int32_t tag) {
+    for (const ButtonPlace& button : kButtons)
+        if (button.tag == tag) return button.bitmapId;
+    return 0;
+}
+
 }  // namespace preset_bar

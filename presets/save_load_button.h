@@ -6,7 +6,7 @@
 // stacked images: idle, hovered, pressed.
 #pragma once
 
-#include "gui/kick_button.h"
+#include "gui/buttons.h"
 
 class CSaveLoadButton : public CKickButton {
 public:

@@ -3,7 +3,7 @@
 #include <iterator>
 
 #include "editor/face_texts.h"
-#include "gui/on_off_button.h"
+#include "gui/buttons.h"
 #include "gui/slider.h"
 #include "plugins/duplimo/duplimo.h"
 #include "plugins/duplimo/duplimo_resources.h"

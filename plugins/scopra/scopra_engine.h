@@ -26,8 +26,6 @@
 #include "plugins/scopra/scopra_display_values.h"
 #include "plugins/scopra/scopra_measurement_state.h"
 #include "plugins/scopra/scopra_parameters.h"
-#include "plugins/scopra/scopra_published_readings.h"
-#include "plugins/scopra/scopra_reset_gate.h"
 #include "plugins/scopra/scopra_scope_capture.h"
 
 namespace scopra {

@@ -1,12 +1,12 @@
 #include "plugins/solvane/solvane_editor.h"
 
 #include "editor/face_controls.h"
-#include "gui/on_off_button.h"
+#include "gui/buttons.h"
 #include "gui/param_display.h"
 #include "gui/slider.h"
 #include "plugins/solvane/solvane.h"
 #include "plugins/solvane/solvane_face_layout.h"
-#include "plugins/solvane/solvane_face_texts.h"
+#include "plugins/solvane/solvane_parameters.h"
 #include "plugins/solvane/solvane_resources.h"
 
 namespace solvane {

@@ -4,7 +4,7 @@
 
 #include "editor/face_controls.h"
 #include "editor/face_texts.h"
-#include "gui/on_off_button.h"
+#include "gui/buttons.h"
 #include "gui/slider.h"
 #include "plugins/widmoor/widmoor.h"
 #include "plugins/widmoor/widmoor_resources.h"

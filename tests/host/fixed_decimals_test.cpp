@@ -1,4 +1,4 @@
-#include "host/fixed_decimals.h"
+#include "host/parameter_table.h"
 
 #include <gtest/gtest.h>
 

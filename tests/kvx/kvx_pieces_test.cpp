@@ -7,10 +7,10 @@
 #include <gtest/gtest.h>
 
 #include "tools/kvx/demo_signal.h"
-#include "tools/kvx/host_callback.h"
 #include "tools/kvx/info_printer.h"
 #include "tools/kvx/kvx_error.h"
 #include "tools/kvx/options.h"
+#include "tools/kvx/plugin_instance.h"
 #include "tools/kvx/renderer.h"
 
 using namespace kvx;

@@ -1,10 +1,8 @@
-#include "plugins/solvane/solvane_face_texts.h"
+#include "plugins/solvane/solvane_parameters.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
-
-#include "plugins/solvane/solvane_parameters.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "host/vst2.h"
-#include "tools/kvx/plugin_library.h"
+#include "tools/kvx/plugin_instance.h"
 
 struct HostCall {
     VstInt32 opcode;

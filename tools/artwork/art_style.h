@@ -1,8 +1,7 @@
 // Sizes and proportions shared by the images of the family.
 #pragma once
 
-#include "geometry.h"
-#include "text.h"
+#include "drawing.h"
 
 namespace art::style {
 

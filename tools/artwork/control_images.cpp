@@ -4,8 +4,7 @@
 #include <cstring>
 
 #include "art_style.h"
-#include "shapes.h"
-#include "text.h"
+#include "drawing.h"
 
 namespace art {
 
@@ -237,7 +236,7 @@ void drawIndexLine(cairo_t* cr, Rect cap) {
 }  // namespace
 
 void drawSliderHandle(Canvas& canvas) {
-    Rect cap{0, 0, canvas.size().width, canvas.size().height};
+    const Rect cap = canvas.bounds();
     cairo_t* cr = canvas.cr();
     drawCapBody(cr, cap);
     drawCapHighlight(cr, cap);
@@ -349,7 +348,7 @@ void drawEmblem(cairo_t* cr, Rect whole) {
 }  // namespace
 
 void drawAboutImage(Canvas& canvas) {
-    Rect whole{0, 0, canvas.size().width, canvas.size().height};
+    const Rect whole = canvas.bounds();
     cairo_t* cr = canvas.cr();
     drawPaper(cr, whole);
     drawAccent(cr, whole);

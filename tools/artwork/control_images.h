@@ -19,8 +19,7 @@
 #include <string>
 #include <vector>
 
-#include "canvas.h"
-#include "geometry.h"
+#include "drawing.h"
 #include "palette.h"
 
 namespace art {

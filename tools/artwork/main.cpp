@@ -5,8 +5,8 @@
 #include <exception>
 #include <string>
 
-#include "art_set.h"
-#include "text.h"
+#include "art_sets.h"
+#include "drawing.h"
 
 namespace {
 

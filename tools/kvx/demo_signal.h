@@ -6,7 +6,7 @@
 // float, so both processing precisions see the same signal.
 #pragma once
 
-#include "tools/kvx/stereo_signal.h"
+#include "tools/kvx/audio_io.h"
 
 namespace kvx {
 

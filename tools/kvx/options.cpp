@@ -3,8 +3,8 @@
 #include <cerrno>
 #include <cstdlib>
 
+#include "tools/kvx/audio_io.h"
 #include "tools/kvx/kvx_error.h"
-#include "tools/kvx/sound_file_writer.h"
 
 namespace kvx {
 

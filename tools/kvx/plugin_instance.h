@@ -1,17 +1,60 @@
-// One effect of a VST 2.4 plug-in library, created the way a host does it:
-// load the library, call its entry point with the host callback, check the
-// record, and from then on talk only through the dispatcher and the record.
+// The host's side of the VST 2.4 boundary: what the host tells an effect that
+// asks, loading a plug-in library, and one effect created from it. The test
+// host is built from the same pieces (kv_plugin_loader).
 #pragma once
 
 #include <memory>
 #include <string>
 
 #include "host/vst2.h"
-#include "tools/kvx/host_callback.h"
-#include "tools/kvx/plugin_library.h"
 
 namespace kvx {
 
+// The host side of the VST 2.4 boundary: the values the host reports to the
+// effect and the callback through which the effect asks for them.
+constexpr float kDefaultSampleRateHz = 44100.0f;
+constexpr VstInt32 kDefaultBlockFrames = 512;
+constexpr const char* kHostVendor = "Kavexsound";
+constexpr const char* kHostProduct = "kvx";
+
+// What the host currently tells an effect that asks.
+struct HostState {
+    float sampleRateHz = kDefaultSampleRateHz;
+    VstInt32 blockFrames = kDefaultBlockFrames;
+};
+
+// Makes `state` the one the callback answers from (null: the defaults). The
+// host runs one effect at a time, so one active state is enough; it also
+// serves calls made before the entry point has returned the effect record,
+// when the effect pointer is still null or not yet known to the host.
+void setActiveHostState(const HostState* state);
+
+VstIntPtr VSTCALLBACK hostCallback(AEffect* effect, VstInt32 opcode, VstInt32 index,
+                                   VstIntPtr value, void* ptr, float opt);
+
+// Loading a shared library and finding its symbols. With the terminal
+// question in renderer.h, this is all of the host that depends on the
+// operating system; a port to another system replaces plugin_library_posix.cpp
+// and that one function.
+using LibraryHandle = void*;
+
+// Opens the library at `path` (a file path, never a search by name). Returns
+// null and fills `error` with a one-line reason on failure.
+LibraryHandle openLibrary(const std::string& path, std::string& error);
+
+// The address of an exported symbol, or null.
+void* findSymbol(LibraryHandle library, const char* name);
+
+void closeLibrary(LibraryHandle library);
+
+// The library's own VST 2.4 entry point: VSTPluginMain, else the older name
+// main that some libraries still export alone; null when it has neither.
+using EntryPoint = AEffect* (*)(audioMasterCallback);
+EntryPoint findEntryPoint(LibraryHandle library);
+
+// One effect of a VST 2.4 plug-in library, created the way a host does it:
+// load the library, call its entry point with the host callback, check the
+// record, and from then on talk only through the dispatcher and the record.
 class PluginInstance {
 public:
     // Loads `path` and creates its effect; throws KvxError with the reason.

@@ -1,4 +1,4 @@
-#include "tools/kvx/plugin_library.h"
+#include "tools/kvx/plugin_instance.h"
 
 #include <dlfcn.h>
 #include <link.h>

@@ -8,10 +8,9 @@
 #include <limits>
 #include <vector>
 
-#include "tools/kvx/audio_source.h"
+#include "tools/kvx/audio_io.h"
 #include "tools/kvx/kvx_error.h"
 #include "tools/kvx/plugin_instance.h"
-#include "tools/kvx/sound_file_writer.h"
 
 namespace kvx {
 

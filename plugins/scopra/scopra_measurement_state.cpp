@@ -1,4 +1,4 @@
-#include "plugins/scopra/scopra_published_readings.h"
+#include "plugins/scopra/scopra_measurement_state.h"
 
 namespace scopra {
 

@@ -1,20 +1,19 @@
-// The images of one plug-in: resource number, file name, size and how to
-// draw each; and writing them into a folder, together with the list of
-// resource numbers and files ("resources.cmake") that the build embeds.
 #pragma once
 
 #include <functional>
 #include <string>
 #include <vector>
 
-#include "analyser_face.h"
-#include "canvas.h"
+#include "analyser_images.h"
 #include "control_images.h"
-#include "face_layout.h"
-#include "level_track.h"
+#include "drawing.h"
+#include "faces.h"
 
 namespace art {
 
+// The images of one plug-in: resource number, file name, size and how to
+// draw each; and writing them into a folder, together with the list of
+// resource numbers and files ("resources.cmake") that the build embeds.
 struct ArtImage {
     int id;
     std::string file;

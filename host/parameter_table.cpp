@@ -1,4 +1,4 @@
-#include "host/fixed_decimals.h"
+#include "host/parameter_table.h"
 
 #include <cmath>
 #include <cstdint>
@@ -70,3 +70,4 @@ void formatFixedDecimals(float value, int decimals, char* text) {
     out[length] = 0;
     std::memcpy(text, out, static_cast<size_t>(length) + 1);
 }
+

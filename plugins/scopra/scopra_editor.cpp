@@ -3,7 +3,7 @@
 #include <chrono>
 #include <cstdlib>
 
-#include "gui/on_off_button.h"
+#include "gui/buttons.h"
 #include "gui/param_display.h"
 #include "gui/slider.h"
 #include "plugins/scopra/scopra.h"

@@ -29,7 +29,6 @@
 #include "plugins/scopra/scopra_editor.h"
 #include "plugins/scopra/scopra_face_layout.h"
 #include "plugins/scopra/scopra_oscilloscope.h"
-#include "plugins/scopra/scopra_resources.h"
 
 namespace {
 

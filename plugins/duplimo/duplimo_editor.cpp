@@ -6,7 +6,6 @@
 #include "gui/buttons.h"
 #include "gui/slider.h"
 #include "plugins/duplimo/duplimo.h"
-#include "plugins/duplimo/duplimo_resources.h"
 
 namespace duplimo {
 

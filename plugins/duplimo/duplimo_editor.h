@@ -5,7 +5,12 @@
 #pragma once
 
 #include "editor/slider_face.h"
+#include "gui/resources.h"
 #include "plugins/duplimo/duplimo_face_layout.h"
+
+// The images of the face, embedded in the library at build time from
+// plugins/duplimo/art (see resources.cmake there).
+const gui::ResourceTable& duplimoResources();
 
 class Duplimo;
 

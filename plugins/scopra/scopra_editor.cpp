@@ -10,7 +10,6 @@
 #include "plugins/scopra/scopra_face_texts.h"
 #include "plugins/scopra/scopra_level_meter.h"
 #include "plugins/scopra/scopra_oscilloscope.h"
-#include "plugins/scopra/scopra_resources.h"
 
 namespace scopra {
 

@@ -14,8 +14,13 @@
 #include <cstdint>
 
 #include "editor/ad_editor_base.h"
+#include "gui/resources.h"
 #include "plugins/scopra/scopra_face_layout.h"
 #include "plugins/scopra/scopra_scope_capture.h"
+
+// The images of the face, embedded in the library at build time from
+// plugins/scopra/art (see resources.cmake there).
+const gui::ResourceTable& scopraResources();
 
 class COnOffButton;
 class COsciloscope;

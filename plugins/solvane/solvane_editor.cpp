@@ -7,7 +7,6 @@
 #include "plugins/solvane/solvane.h"
 #include "plugins/solvane/solvane_face_layout.h"
 #include "plugins/solvane/solvane_parameters.h"
-#include "plugins/solvane/solvane_resources.h"
 
 namespace solvane {
 

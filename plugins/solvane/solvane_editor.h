@@ -4,8 +4,13 @@
 // shared editor base.
 #pragma once
 
-#include "presets/preset_system_editor.h"
+#include "gui/resources.h"
 #include "plugins/solvane/solvane_parameters.h"
+#include "presets/preset_system_editor.h"
+
+// The images of the face, embedded in the library at build time from
+// plugins/solvane/art (see resources.cmake there).
+const gui::ResourceTable& solvaneResources();
 
 class CHorizontalSlider;
 class COnOffButton;

@@ -7,7 +7,6 @@
 #include "gui/buttons.h"
 #include "gui/slider.h"
 #include "plugins/widmoor/widmoor.h"
-#include "plugins/widmoor/widmoor_resources.h"
 
 namespace widmoor {
 

@@ -5,7 +5,12 @@
 #pragma once
 
 #include "editor/slider_face.h"
+#include "gui/resources.h"
 #include "plugins/widmoor/widmoor_face_layout.h"
+
+// The images of the face, embedded in the library at build time from
+// plugins/widmoor/art (see resources.cmake there).
+const gui::ResourceTable& widmoorResources();
 
 class AComb;
 

@@ -5,7 +5,7 @@
 #include <cstdio>
 
 #include "editor/about.h"
-#include "plugins/solvane/solvane_resources.h"
+#include "plugins/solvane/solvane_editor.h"
 #include "tests/editor/editor_test_support.h"
 #include "tests/gui/gui_test_support.h"
 

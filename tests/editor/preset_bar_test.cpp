@@ -12,7 +12,7 @@
 #include "editor/face_controls.h"
 #include "gui/option_menu_popup.h"
 #include "platform/settings_store.h"
-#include "plugins/solvane/solvane_resources.h"
+#include "plugins/solvane/solvane_editor.h"
 #include "presets/preset_system_editor.h"
 #include "presets/preset_transfer.h"
 #include "presets/save_load_button.h"

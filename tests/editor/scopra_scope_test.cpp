@@ -7,7 +7,7 @@
 #include "gui/widgets.h"
 #include "plugins/scopra/scopra_face_layout.h"
 #include "plugins/scopra/scopra_oscilloscope.h"
-#include "plugins/scopra/scopra_resources.h"
+#include "plugins/scopra/scopra_editor.h"
 #include "tests/editor/scopra_test_support.h"
 
 using namespace scopra::face;

@@ -4,7 +4,6 @@
 #include <thread>
 
 #include "plugins/scopra/scopra_editor.h"
-#include "plugins/scopra/scopra_resources.h"
 
 namespace scopratest {
 

@@ -7,9 +7,9 @@
 #include "editor/face_controls.h"
 #include "gui/option_menu_popup.h"
 #include "plugins/duplimo/duplimo.h"
-#include "plugins/duplimo/duplimo_resources.h"
+#include "plugins/duplimo/duplimo_editor.h"
 #include "plugins/widmoor/widmoor.h"
-#include "plugins/widmoor/widmoor_resources.h"
+#include "plugins/widmoor/widmoor_editor.h"
 #include "tests/editor/editor_test_support.h"
 #include "tests/gui/gui_test_support.h"
 

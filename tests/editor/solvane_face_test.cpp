@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "editor/face_controls.h"
-#include "plugins/solvane/solvane_resources.h"
+#include "plugins/solvane/solvane_editor.h"
 #include "tests/editor/editor_test_support.h"
 #include "tests/gui/gui_test_support.h"
 

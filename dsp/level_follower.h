@@ -73,4 +73,43 @@ inline float pairReading(double upper, double upperThreshold, double lower,
     return 0.0f;
 }
 
+// Two level followers side by side in the lanes of one 128-bit vector, so a
+// stereo engine updates both with one subtraction, one multiplication and
+// one addition. Each lane computes exactly what update computes for a single
+// follower; the values are bit for bit the same.
+class FollowerPair {
+public:
+    FollowerPair(double first, double second) : value_{first, second} {}
+
+    // E <- E + coeff * (x - E) in each lane.
+    void update(double firstInput, double secondInput, double coeff) {
+        const Lanes input = {firstInput, secondInput};
+        value_ += coeff * (input - value_);
+    }
+
+    double first() const { return value_[0]; }
+    double second() const { return value_[1]; }
+
+private:
+    using Lanes = double __attribute__((vector_size(2 * sizeof(double))));
+    Lanes value_;
+};
+
 }  // namespace level_follower
+
+// The level follower's per-sample coefficient, recomputed only when the
+// sample rate changes, so that a block costs no power function.
+class FollowerCoefficientCache {
+public:
+    double at(double sampleRateHz) {
+        if (sampleRateHz != rateHz_) {
+            rateHz_ = sampleRateHz;
+            coeff_ = level_follower::coefficient(sampleRateHz);
+        }
+        return coeff_;
+    }
+
+private:
+    double rateHz_ = level_follower::kDefaultSampleRateHz;
+    double coeff_ = level_follower::coefficient(level_follower::kDefaultSampleRateHz);
+};

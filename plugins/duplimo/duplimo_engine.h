@@ -8,7 +8,7 @@
 #include <atomic>
 #include <cstdint>
 
-#include "dsp/follower_coefficient_cache.h"
+#include "dsp/level_follower.h"
 #include "plugins/duplimo/duplimo_delay_line.h"
 
 namespace duplimo {

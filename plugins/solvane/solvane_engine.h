@@ -6,7 +6,7 @@
 
 #include <atomic>
 
-#include "dsp/follower_coefficient_cache.h"
+#include "dsp/level_follower.h"
 
 namespace solvane {
 

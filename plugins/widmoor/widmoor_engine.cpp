@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "dsp/follower_pair.h"
 #include "dsp/level_follower.h"
 #include "dsp/period_delay.h"
 #include "dsp/switch_state.h"

@@ -11,7 +11,7 @@
 #include <cstdint>
 
 #include "dsp/delay_ring.h"
-#include "dsp/follower_coefficient_cache.h"
+#include "dsp/level_follower.h"
 
 namespace widmoor {
 

@@ -3,7 +3,6 @@
 
 #include <random>
 
-#include "dsp/follower_pair.h"
 #include "dsp/level_follower.h"
 
 TEST(FollowerPair, LanesMatchSingleFollowersExactly) {

@@ -11,6 +11,12 @@ bool isHandled(CMouseEventResult result) {
     return result != kMouseEventNotHandled && result != kMouseEventNotImplemented;
 }
 
+// The background image hides the background colour wherever it is drawn.
+bool coversOpaquely(const CBitmap* image, const CRect& area) {
+    return image && image->isOpaque() && image->getWidth() >= area.width() &&
+           image->getHeight() >= area.height();
+}
+
 }  // namespace
 
 CFrame::CFrame(const CRect& rect, void* systemWindow, VSTGUIEditorInterface* editor)
@@ -259,9 +265,12 @@ void CFrame::drawRect(CDrawContext* context, const CRect& updateRect) {
     if (area.isEmpty()) return;
 
     context->setClipRect(area);
-    context->setFillColor(backgroundColor_);
-    context->drawRect(area, kDrawFilled);
-    if (getBackground()) getBackground()->draw(context, size);
+    CBitmap* background = getBackground();
+    if (!coversOpaquely(background, size)) {
+        context->setFillColor(backgroundColor_);
+        context->drawRect(area, kDrawFilled);
+    }
+    if (background) background->draw(context, size);
 
     for (const SharedPointer<CView>& view : snapshot()) {
         if (!view->isVisible() || (popupContext_ && view.get() == modal_.get())) continue;

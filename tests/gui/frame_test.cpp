@@ -233,6 +233,29 @@ TEST_F(Frames, TheBackgroundBitmapLiesUnderTheViews) {
     EXPECT_EQ(pixelAt(frame->getBackBuffer(), 15, 15), kGreen);
 }
 
+TEST_F(Frames, TheBackgroundColourShowsWhereTheBitmapDoesNotCover) {
+    // Black at half opacity (premultiplied) over red; a bitmap narrower than the frame.
+    const struct {
+        int width;
+        uint32_t colour;
+        uint32_t at5;
+        uint32_t at95;
+    } cases[] = {{100, kBlue, kBlue, kBlue}, {100, 0x80000000u, 0xff7f0000u, 0xff7f0000u},
+                 {90, kBlue, kBlue, kRed}};
+    for (const auto& c : cases) {
+        Resources resources;
+        resources.add(128, c.width, 60, solid(c.colour));
+        CBitmap* background = resources.bitmap(128);
+        frame->setBackground(background);
+        background->forget();
+        frame->setBackgroundColor(kRedCColor);
+        frame->setDirty(true);
+        frame->idle();
+        EXPECT_EQ(pixelAt(frame->getBackBuffer(), 5, 5), c.at5) << c.width;
+        EXPECT_EQ(pixelAt(frame->getBackBuffer(), 95, 5), c.at95) << c.width;
+    }
+}
+
 TEST_F(Frames, ClosingReleasesEveryViewTheModalOneToo) {
     bool viewDeleted = false;
     bool modalDeleted = false;

@@ -229,7 +229,7 @@ void CFrame::redrawInvalid() {
     if (!context) return;
     for (const CRect& rect : invalid_.take()) {
         drawRect(context, rect);
-        presentRect_.unite(rect);
+        presented_.add(rect);
     }
     redrawPopup();
 }
@@ -299,7 +299,13 @@ gui::PixelView CFrame::getBackBuffer() {
     return context ? context->getPixels() : gui::PixelView{nullptr, 0, 0, 0};
 }
 
-CRect CFrame::takePresentRect() { return std::exchange(presentRect_, CRect()); }
+std::vector<CRect> CFrame::takePresentRects() { return presented_.take(); }
+
+CRect CFrame::takePresentRect() {
+    CRect bounds;
+    for (const CRect& rect : presented_.take()) bounds.unite(rect);
+    return bounds;
+}
 
 // --- events ---------------------------------------------------------------
 

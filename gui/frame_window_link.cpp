@@ -4,6 +4,7 @@
 #include <cmath>
 #include <mutex>
 #include <thread>
+#include <vector>
 
 #include "gui/frame.h"
 
@@ -76,13 +77,17 @@ gui::WindowArea FrameWindowLink::screenArea() {
 
 void FrameWindowLink::present() {
     if (frame_.takePopupPresent() && window_) window_->presentPopup(frame_.getPopupBuffer());
-    const CRect changed = frame_.takePresentRect();
-    if (!window_ || changed.isEmpty()) return;
-    const int left = static_cast<int>(std::floor(changed.left));
-    const int top = static_cast<int>(std::floor(changed.top));
-    window_->present(frame_.getBackBuffer(), left, top,
-                     static_cast<int>(std::ceil(changed.right)) - left,
-                     static_cast<int>(std::ceil(changed.bottom)) - top);
+    const std::vector<CRect> changed = frame_.takePresentRects();
+    if (!window_ || changed.empty()) return;
+    std::vector<gui::WindowArea> areas;
+    areas.reserve(changed.size());
+    for (const CRect& rect : changed) {
+        const int left = static_cast<int>(std::floor(rect.left));
+        const int top = static_cast<int>(std::floor(rect.top));
+        areas.push_back({left, top, static_cast<int>(std::ceil(rect.right)) - left,
+                         static_cast<int>(std::ceil(rect.bottom)) - top});
+    }
+    window_->presentAreas(frame_.getBackBuffer(), areas.data(), areas.size());
 }
 
 void FrameWindowLink::onMouseDown(double x, double y, uint32_t buttons) {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cstdio>
 #include <functional>
@@ -219,6 +220,24 @@ TEST_F(Frames, AnInvalidAreaIsRedrawnAloneByTheNextIdle) {
     EXPECT_EQ(pixelAt(frame->getBackBuffer(), 49, 10), kWhite);
     EXPECT_EQ(pixelAt(frame->getBackBuffer(), 60, 10), kWhite);
     EXPECT_EQ(frame->takePresentRect(), CRect(50, 10, 60, 20));
+}
+
+TEST_F(Frames, SeparateChangesArePresentedAsSeparateRectangles) {
+    ProbeView* a = addProbe(CRect(0, 0, 10, 10));
+    ProbeView* b = addProbe(CRect(80, 50, 100, 60));
+    frame->idle();
+    frame->takePresentRects();
+    a->setDirty();
+    b->setDirty();
+    frame->idle();
+    std::vector<CRect> rects = frame->takePresentRects();
+    std::sort(rects.begin(), rects.end(), [](const CRect& l, const CRect& r) { return l.left < r.left; });
+    EXPECT_EQ(rects, (std::vector<CRect>{CRect(0, 0, 10, 10), CRect(80, 50, 100, 60)}));
+    EXPECT_TRUE(frame->takePresentRects().empty());
+    a->setDirty();
+    b->setDirty();
+    frame->idle();
+    EXPECT_EQ(frame->takePresentRect(), CRect(0, 0, 100, 60));
 }
 
 TEST_F(Frames, TheBackgroundBitmapLiesUnderTheViews) {

@@ -143,9 +143,6 @@ ShmSegment::~ShmSegment() {
 namespace {
 
 constexpr size_t kBytesPerRequestUnit = 4;
-// Whole window pictures the shared segment holds before the uploader waits
-// for the server once.
-constexpr size_t kPicturesPerSegment = 4;
 constexpr size_t kPutImageHeaderBytes = 24;
 
 size_t maximumRequestBytes(xcb_connection_t* connection) {
@@ -164,7 +161,7 @@ ImageUploader::ImageUploader(xcb_connection_t* connection, const UploadTarget& t
     xcb_create_gc(connection_, gc_, target_.window, 0, nullptr);
     if (options.allowSharedMemory && isSupported(target_.format)) {
         const size_t size = bytesPerRow(target_.format, target_.width) *
-                            static_cast<size_t>(target_.height) * kPicturesPerSegment;
+                            static_cast<size_t>(target_.height);
         shm_ = ShmSegment::create(connection_, size);
     }
 }
@@ -206,7 +203,13 @@ void ImageUploader::packArea(const PixelView& image, ImageArea area, uint8_t* de
 
 void ImageUploader::uploadThroughShm(const PixelView& image, ImageArea area) {
     const size_t bytes = bytesPerRow(target_.format, area.width) * static_cast<size_t>(area.height);
-    if (shmUsedBytes_ + bytes > shm_->size()) waitUntilServerReadShm();
+    if (shmUsedBytes_ + bytes > shm_->size()) {
+        // A part of the segment is written again only after the server has
+        // answered a request sent behind every image in it, so the next
+        // image never tears one still being read.
+        waitUntilServerReadShm();
+        shmUsedBytes_ = 0;
+    }
     const size_t offset = shmUsedBytes_;
     packArea(image, area, shm_->data() + offset);
     shmUsedBytes_ += bytes;
@@ -215,6 +218,11 @@ void ImageUploader::uploadThroughShm(const PixelView& image, ImageArea area) {
                       static_cast<uint16_t>(area.width), static_cast<uint16_t>(area.height),
                       static_cast<int16_t>(area.x), static_cast<int16_t>(area.y), target_.depth,
                       XCB_IMAGE_FORMAT_Z_PIXMAP, 0, shm_->id(), static_cast<uint32_t>(offset));
+    // Only the answer behind the latest image matters: it comes after the
+    // server has read all the earlier ones.
+    if (shmReadPending_) xcb_discard_reply(connection_, shmReadCookie_.sequence);
+    shmReadCookie_ = xcb_get_input_focus(connection_);
+    shmReadPending_ = true;
 }
 
 void ImageUploader::uploadThroughSocket(const PixelView& image, ImageArea area) {
@@ -242,12 +250,9 @@ void ImageUploader::putRows(ImageArea band, const uint8_t* rows) {
 }
 
 void ImageUploader::waitUntilServerReadShm() {
-    if (shmUsedBytes_ == 0) return;
-    // The server answers requests in order: once it has answered this one,
-    // it has read every image sent before, and the segment may be rewritten
-    // without tearing one of them.
-    free(xcb_get_input_focus_reply(connection_, xcb_get_input_focus(connection_), nullptr));
-    shmUsedBytes_ = 0;
+    if (!shmReadPending_) return;
+    shmReadPending_ = false;
+    free(xcb_get_input_focus_reply(connection_, shmReadCookie_, nullptr));
 }
 
 }  // namespace gui::x11

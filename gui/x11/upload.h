@@ -73,10 +73,9 @@ private:
 // Puts areas of the editor's ARGB32 image into the window: through a shared
 // memory segment when the server is on this machine, through the socket
 // otherwise. Safe to call from any thread; one upload runs at a time.
-// Successive areas fill the segment (room for several whole pictures) one
-// after the other, so that they go out without a word back from the server;
-// only before writing over the segment's start again does the uploader wait
-// until the server has read everything in it.
+// Successive areas fill the segment one after the other, so several small
+// areas of one picture go out without waiting for the server in between; it
+// waits only before writing over a part the server may not have read yet.
 struct UploadTarget {
     xcb_window_t window;
     uint8_t depth;
@@ -120,6 +119,8 @@ private:
     std::mutex mutex_;
     std::vector<uint8_t> staging_;
     size_t shmUsedBytes_ = 0;  // written since the server last read everything
+    bool shmReadPending_ = false;
+    xcb_get_input_focus_cookie_t shmReadCookie_{};
 };
 
 }  // namespace gui::x11

@@ -89,11 +89,11 @@ TEST_F(ImageUploaderTest, ImageLargerThanTheWindowIsClippedToIt) {
 }
 
 TEST_F(ImageUploaderTest, ManyAreasInARowEachLandWhereTheyBelong) {
-    // Bands of 7 rows, some sent together, over ten pictures: the shared
+    // Bands of 7 rows, some sent together, over three pictures: the shared
     // segment fills up and is reused several times on the way.
     ImageUploader uploader(display_->connection(), target());
     std::vector<uint32_t> image;
-    for (int picture = 0; picture < 10; ++picture) {
+    for (int picture = 0; picture < 3; ++picture) {
         image = gradient(kWidth, kHeight);
         for (uint32_t& pixel : image) pixel ^= static_cast<uint32_t>(picture) * 0x00404040u;
         const PixelView view{image.data(), kWidth, kHeight, kWidth};

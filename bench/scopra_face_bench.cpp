@@ -129,7 +129,7 @@ private:
 };
 
 // One measuring idle tick of the headless face, after 36 ms of signal (one
-// full burst and then some), plus the upload of the changed areas to a window.
+// full burst and then some), plus the upload of the changed area to a window.
 void BM_ScopraIdleTickWithMovingSignal(benchmark::State& state) {
     static const HostParent parent;  // a server resets when its last client leaves
     Scopra effect(&quietHost);
@@ -153,12 +153,11 @@ void BM_ScopraIdleTickWithMovingSignal(benchmark::State& state) {
         state.ResumeTiming();
         editor->idle();
         CFrame* frame = editor->getFrame();
-        std::vector<gui::WindowArea> changed;
-        for (const CRect& rect : frame->takePresentRects())
-            changed.push_back({static_cast<int>(rect.left), static_cast<int>(rect.top),
-                               static_cast<int>(rect.width()), static_cast<int>(rect.height())});
-        if (window && !changed.empty())
-            window->presentAreas(frame->getBackBuffer(), changed.data(), changed.size());
+        const CRect changed = frame->takePresentRect();
+        if (window && !changed.isEmpty())
+            window->present(frame->getBackBuffer(), static_cast<int>(changed.left),
+                            static_cast<int>(changed.top), static_cast<int>(changed.width()),
+                            static_cast<int>(changed.height()));
     }
     state.SetLabel(window ? "with upload to an X window" : "headless, no upload (no display)");
     editor->close();

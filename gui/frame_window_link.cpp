@@ -11,6 +11,9 @@
 namespace {
 
 constexpr std::chrono::milliseconds kLockRetry{1};
+// Changed areas whose bounding rectangle is at most this much larger than
+// they are together are sent as that one rectangle.
+constexpr CCoord kMergeAreasBelowRatio = 1.5;
 
 }  // namespace
 
@@ -77,8 +80,18 @@ gui::WindowArea FrameWindowLink::screenArea() {
 
 void FrameWindowLink::present() {
     if (frame_.takePopupPresent() && window_) window_->presentPopup(frame_.getPopupBuffer());
-    const std::vector<CRect> changed = frame_.takePresentRects();
+    std::vector<CRect> changed = frame_.takePresentRects();
     if (!window_ || changed.empty()) return;
+    // Each area costs the server a request of its own: areas close together
+    // go as the one rectangle around them, which is hardly larger.
+    CRect bounds;
+    CCoord changedPixels = 0;
+    for (const CRect& rect : changed) {
+        bounds.unite(rect);
+        changedPixels += rect.width() * rect.height();
+    }
+    if (bounds.width() * bounds.height() <= kMergeAreasBelowRatio * changedPixels)
+        changed.assign(1, bounds);
     std::vector<gui::WindowArea> areas;
     areas.reserve(changed.size());
     for (const CRect& rect : changed) {

@@ -21,6 +21,18 @@ cairo_status_t readPngBytes(void* closure, unsigned char* out, unsigned int leng
     return CAIRO_STATUS_SUCCESS;
 }
 
+constexpr uint32_t kOpaqueAlpha = 0xff000000u;
+
+bool everyPixelOpaque(const gui::PixelView& image) {
+    if (!image.pixels) return false;
+    for (int y = 0; y < image.height; ++y) {
+        const uint32_t* row = image.pixels + static_cast<ptrdiff_t>(y) * image.stridePixels;
+        for (int x = 0; x < image.width; ++x)
+            if ((row[x] & kOpaqueAlpha) != kOpaqueAlpha) return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 CBitmap::CBitmap(const gui::ResourceTable& resources, int resourceId) {
@@ -51,6 +63,7 @@ void CBitmap::loadPng(const gui::EmbeddedResource* resource) {
     if (surface_) {
         width_ = cairo_image_surface_get_width(surface_);
         height_ = cairo_image_surface_get_height(surface_);
+        opaque_ = everyPixelOpaque(getPixels());
     }
 }
 

@@ -25,6 +25,10 @@ public:
     CCoord getWidth() const { return width_; }
     CCoord getHeight() const { return height_; }
     bool isLoaded() const { return surface_ != nullptr; }
+    // Every pixel of a loaded image is fully opaque, so drawing it at full
+    // opacity may copy it instead of blending. Blank bitmaps are drawn into
+    // (offscreen layers), so they never count as opaque.
+    bool isOpaque() const { return opaque_; }
 
     // Draws the part of the image that starts at `offset` into `rect` (one
     // image pixel per frame pixel), at opacity `alpha`.
@@ -44,6 +48,7 @@ private:
     cairo_surface_t* surface_ = nullptr;
     CCoord width_ = 0;
     CCoord height_ = 0;
+    bool opaque_ = false;
 };
 
 namespace gui {

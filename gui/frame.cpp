@@ -11,6 +11,12 @@ bool isHandled(CMouseEventResult result) {
     return result != kMouseEventNotHandled && result != kMouseEventNotImplemented;
 }
 
+// The background image hides the background colour wherever it is drawn.
+bool coversOpaquely(const CBitmap* image, const CRect& area) {
+    return image && image->isOpaque() && image->getWidth() >= area.width() &&
+           image->getHeight() >= area.height();
+}
+
 }  // namespace
 
 CFrame::CFrame(const CRect& rect, void* systemWindow, VSTGUIEditorInterface* editor)
@@ -223,7 +229,7 @@ void CFrame::redrawInvalid() {
     if (!context) return;
     for (const CRect& rect : invalid_.take()) {
         drawRect(context, rect);
-        presentRect_.unite(rect);
+        presented_.add(rect);
     }
     redrawPopup();
 }
@@ -259,9 +265,12 @@ void CFrame::drawRect(CDrawContext* context, const CRect& updateRect) {
     if (area.isEmpty()) return;
 
     context->setClipRect(area);
-    context->setFillColor(backgroundColor_);
-    context->drawRect(area, kDrawFilled);
-    if (getBackground()) getBackground()->draw(context, size);
+    CBitmap* background = getBackground();
+    if (!coversOpaquely(background, size)) {
+        context->setFillColor(backgroundColor_);
+        context->drawRect(area, kDrawFilled);
+    }
+    if (background) background->draw(context, size);
 
     for (const SharedPointer<CView>& view : snapshot()) {
         if (!view->isVisible() || (popupContext_ && view.get() == modal_.get())) continue;
@@ -290,7 +299,13 @@ gui::PixelView CFrame::getBackBuffer() {
     return context ? context->getPixels() : gui::PixelView{nullptr, 0, 0, 0};
 }
 
-CRect CFrame::takePresentRect() { return std::exchange(presentRect_, CRect()); }
+std::vector<CRect> CFrame::takePresentRects() { return presented_.take(); }
+
+CRect CFrame::takePresentRect() {
+    CRect bounds;
+    for (const CRect& rect : presented_.take()) bounds.unite(rect);
+    return bounds;
+}
 
 // --- events ---------------------------------------------------------------
 

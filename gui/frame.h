@@ -90,7 +90,10 @@ public:
     void drawRect(CDrawContext* context, const CRect& updateRect) override;
 
     gui::PixelView getBackBuffer();
-    // The part of the back buffer redrawn since the last call.
+    // The parts of the back buffer redrawn since the last call: a few
+    // separate rectangles, so that a window is sent only what changed.
+    std::vector<CRect> takePresentRects();
+    // The same as one rectangle around them all.
     CRect takePresentRect();
 
     // Events in frame coordinates.
@@ -127,7 +130,7 @@ private:
     CPoint mouseLocation_;
     CColor backgroundColor_ = kBlackCColor;
     UpdateRegion invalid_;
-    CRect presentRect_;
+    UpdateRegion presented_;
     CDrawContext* backContext_ = nullptr;
     CRect popupArea_;
     CDrawContext* popupContext_ = nullptr;  // only while the modal view is in a pop-up

@@ -4,12 +4,16 @@
 #include <cmath>
 #include <mutex>
 #include <thread>
+#include <vector>
 
 #include "gui/frame.h"
 
 namespace {
 
 constexpr std::chrono::milliseconds kLockRetry{1};
+// Changed areas whose bounding rectangle is at most this much larger than
+// they are together are sent as that one rectangle.
+constexpr CCoord kMergeAreasBelowRatio = 1.5;
 
 }  // namespace
 
@@ -76,13 +80,27 @@ gui::WindowArea FrameWindowLink::screenArea() {
 
 void FrameWindowLink::present() {
     if (frame_.takePopupPresent() && window_) window_->presentPopup(frame_.getPopupBuffer());
-    const CRect changed = frame_.takePresentRect();
-    if (!window_ || changed.isEmpty()) return;
-    const int left = static_cast<int>(std::floor(changed.left));
-    const int top = static_cast<int>(std::floor(changed.top));
-    window_->present(frame_.getBackBuffer(), left, top,
-                     static_cast<int>(std::ceil(changed.right)) - left,
-                     static_cast<int>(std::ceil(changed.bottom)) - top);
+    std::vector<CRect> changed = frame_.takePresentRects();
+    if (!window_ || changed.empty()) return;
+    // Each area costs the server a request of its own: areas close together
+    // go as the one rectangle around them, which is hardly larger.
+    CRect bounds;
+    CCoord changedPixels = 0;
+    for (const CRect& rect : changed) {
+        bounds.unite(rect);
+        changedPixels += rect.width() * rect.height();
+    }
+    if (bounds.width() * bounds.height() <= kMergeAreasBelowRatio * changedPixels)
+        changed.assign(1, bounds);
+    std::vector<gui::WindowArea> areas;
+    areas.reserve(changed.size());
+    for (const CRect& rect : changed) {
+        const int left = static_cast<int>(std::floor(rect.left));
+        const int top = static_cast<int>(std::floor(rect.top));
+        areas.push_back({left, top, static_cast<int>(std::ceil(rect.right)) - left,
+                         static_cast<int>(std::ceil(rect.bottom)) - top});
+    }
+    window_->presentAreas(frame_.getBackBuffer(), areas.data(), areas.size());
 }
 
 void FrameWindowLink::onMouseDown(double x, double y, uint32_t buttons) {

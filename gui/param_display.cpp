@@ -1,6 +1,7 @@
 #include "gui/param_display.h"
 
 #include <cstdio>
+#include <cstring>
 
 namespace {
 constexpr CCoord kShadowShift = 1;
@@ -71,13 +72,21 @@ void CParamDisplay::valueToText(float shown, char text[kTextCapacity]) const {
 }
 
 void CParamDisplay::draw(CDrawContext* context) {
-    if (!(style & kNoDrawStyle)) {
-        char text[kTextCapacity];
-        valueToText(value, text);
+    textShown_ = !(style & kNoDrawStyle);
+    if (textShown_) {
+        valueToText(value, shownText_);
         drawBack(context);
-        drawText(context, text);
+        drawText(context, shownText_);
     }
     setDirty(false);
+}
+
+bool CParamDisplay::isDirty() const {
+    if (!CControl::isDirty()) return false;
+    if (CView::isDirty() || !textShown_) return true;
+    char text[kTextCapacity];
+    valueToText(value, text);
+    return std::strcmp(text, shownText_) != 0;
 }
 
 void CParamDisplay::drawBack(CDrawContext* context) {

@@ -17,6 +17,9 @@ public:
     CParamDisplay(const CRect& size, CBitmap* background = nullptr, int32_t style = 0);
 
     void draw(CDrawContext* context) override;
+    // A new value that still reads as the text on show leaves the display
+    // clean: readouts fed on every tick redraw only when their text changes.
+    bool isDirty() const override;
 
     void setFont(CFontRef font);
     CFontRef getFont() const { return font.get(); }
@@ -60,4 +63,8 @@ protected:
     bool antialias = true;
     CParamDisplayValueToStringProc valueToString = nullptr;
     void* valueToStringUserData = nullptr;
+
+private:
+    char shownText_[kTextCapacity] = {};
+    bool textShown_ = false;  // shownText_ is what this class's draw put on the face
 };

@@ -5,6 +5,7 @@
 // it is closed.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 
@@ -118,6 +119,11 @@ public:
     virtual ~PlatformWindow() = default;  // stops and joins the idle thread, then destroys
     // Shows `image` at the window's origin; the (x, y, w, h) area changed.
     virtual void present(const PixelView& image, int x, int y, int width, int height) = 0;
+    // Shows `count` changed areas of `image` as one update.
+    virtual void presentAreas(const PixelView& image, const WindowArea* areas, size_t count) {
+        for (size_t i = 0; i < count; ++i)
+            present(image, areas[i].x, areas[i].y, areas[i].width, areas[i].height);
+    }
     virtual bool isValid() const = 0;
     // The keys come to this window wherever the pointer is, until released
     // (or until another window takes them, see onKeyboardFocusLost). The

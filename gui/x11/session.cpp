@@ -337,9 +337,9 @@ WindowSession::WindowSession(std::unique_ptr<XcbConnection> connection,
 
 WindowSession::~WindowSession() = default;
 
-void WindowSession::present(const PixelView& image, ImageArea area) {
+void WindowSession::present(const PixelView& image, const ImageArea* areas, size_t count) {
     if (isGone()) return;
-    uploader_->upload(image, area);
+    uploader_->upload(image, areas, count);
 }
 
 WindowArea WindowSession::screenArea() {

@@ -213,7 +213,7 @@ public:
     // answer. Waits for the server.
     WindowArea screenArea();
 
-    void present(const PixelView& image, ImageArea area);
+    void present(const PixelView& image, const ImageArea* areas, size_t count);
 
     // Asks the thread to end; it calls the listener no more.
     void requestStop();

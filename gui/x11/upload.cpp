@@ -173,17 +173,22 @@ ImageUploader::~ImageUploader() {
     xcb_flush(connection_);
 }
 
-void ImageUploader::upload(const PixelView& image, ImageArea area) {
+void ImageUploader::upload(const PixelView& image, const ImageArea* areas, size_t count) {
     if (image.pixels == nullptr || !isSupported(target_.format)) return;
-    area = clipArea(area, image.width, image.height, target_.width, target_.height);
-    if (area.isEmpty()) return;
     std::lock_guard<std::mutex> lock(mutex_);
-    if (shm_) {
-        uploadThroughShm(image, area);
-    } else {
-        uploadThroughSocket(image, area);
+    bool sent = false;
+    for (size_t i = 0; i < count; ++i) {
+        const ImageArea area =
+            clipArea(areas[i], image.width, image.height, target_.width, target_.height);
+        if (area.isEmpty()) continue;
+        if (shm_) {
+            uploadThroughShm(image, area);
+        } else {
+            uploadThroughSocket(image, area);
+        }
+        sent = true;
     }
-    xcb_flush(connection_);
+    if (sent) xcb_flush(connection_);
 }
 
 void ImageUploader::packArea(const PixelView& image, ImageArea area, uint8_t* destination) const {
@@ -197,15 +202,25 @@ void ImageUploader::packArea(const PixelView& image, ImageArea area, uint8_t* de
 }
 
 void ImageUploader::uploadThroughShm(const PixelView& image, ImageArea area) {
-    waitUntilServerReadShm();
-    packArea(image, area, shm_->data());
+    const size_t bytes = bytesPerRow(target_.format, area.width) * static_cast<size_t>(area.height);
+    if (shmUsedBytes_ + bytes > shm_->size()) {
+        // A part of the segment is written again only after the server has
+        // answered a request sent behind every image in it, so the next
+        // image never tears one still being read.
+        waitUntilServerReadShm();
+        shmUsedBytes_ = 0;
+    }
+    const size_t offset = shmUsedBytes_;
+    packArea(image, area, shm_->data() + offset);
+    shmUsedBytes_ += bytes;
     xcb_shm_put_image(connection_, target_.window, gc_, static_cast<uint16_t>(area.width),
                       static_cast<uint16_t>(area.height), 0, 0,
                       static_cast<uint16_t>(area.width), static_cast<uint16_t>(area.height),
                       static_cast<int16_t>(area.x), static_cast<int16_t>(area.y), target_.depth,
-                      XCB_IMAGE_FORMAT_Z_PIXMAP, 0, shm_->id(), 0);
-    // The segment is written again only after the server has answered a
-    // request sent behind this one, so the next image never tears this one.
+                      XCB_IMAGE_FORMAT_Z_PIXMAP, 0, shm_->id(), static_cast<uint32_t>(offset));
+    // Only the answer behind the latest image matters: it comes after the
+    // server has read all the earlier ones.
+    if (shmReadPending_) xcb_discard_reply(connection_, shmReadCookie_.sequence);
     shmReadCookie_ = xcb_get_input_focus(connection_);
     shmReadPending_ = true;
 }

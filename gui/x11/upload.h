@@ -16,14 +16,7 @@ namespace gui::x11 {
 
 // A rectangle of pixels, and its clipping to what both the image and the
 // window hold.
-struct ImageArea {
-    int x = 0;
-    int y = 0;
-    int width = 0;
-    int height = 0;
-
-    bool isEmpty() const { return width <= 0 || height <= 0; }
-};
+using ImageArea = WindowArea;
 
 // The part of `area` inside both the image and the window, which share their
 // origin; empty when nothing is left.
@@ -80,6 +73,9 @@ private:
 // Puts areas of the editor's ARGB32 image into the window: through a shared
 // memory segment when the server is on this machine, through the socket
 // otherwise. Safe to call from any thread; one upload runs at a time.
+// Successive areas fill the segment one after the other, so several small
+// areas of one picture go out without waiting for the server in between; it
+// waits only before writing over a part the server may not have read yet.
 struct UploadTarget {
     xcb_window_t window;
     uint8_t depth;
@@ -102,7 +98,9 @@ public:
     ImageUploader(const ImageUploader&) = delete;
     ImageUploader& operator=(const ImageUploader&) = delete;
 
-    void upload(const PixelView& image, ImageArea area);
+    void upload(const PixelView& image, ImageArea area) { upload(image, &area, 1); }
+    // Several areas of one image, sent to the server together.
+    void upload(const PixelView& image, const ImageArea* areas, size_t count);
     bool usesSharedMemory() const { return shm_ != nullptr; }
 
 private:
@@ -120,6 +118,7 @@ private:
 
     std::mutex mutex_;
     std::vector<uint8_t> staging_;
+    size_t shmUsedBytes_ = 0;  // written since the server last read everything
     bool shmReadPending_ = false;
     xcb_get_input_focus_cookie_t shmReadCookie_{};
 };

@@ -134,7 +134,12 @@ X11Window::~X11Window() {
 }
 
 void X11Window::present(const PixelView& image, int x, int y, int width, int height) {
-    session_->present(image, {x, y, width, height});
+    const WindowArea area{x, y, width, height};
+    presentAreas(image, &area, 1);
+}
+
+void X11Window::presentAreas(const PixelView& image, const WindowArea* areas, size_t count) {
+    session_->present(image, areas, count);
     wakeIfElsewhere();
 }
 

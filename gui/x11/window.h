@@ -67,6 +67,7 @@ public:
     ~X11Window() override;
 
     void present(const PixelView& image, int x, int y, int width, int height) override;
+    void presentAreas(const PixelView& image, const WindowArea* areas, size_t count) override;
     bool isValid() const override;
     void takeKeyboardFocus() override;
     void releaseKeyboardFocus() override;

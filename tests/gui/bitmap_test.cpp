@@ -68,6 +68,40 @@ TEST_F(Bitmaps, AnImageWithoutAlphaBecomesOpaque) {
     rgb->forget();
 }
 
+TEST_F(Bitmaps, OnlyLoadedImagesWithoutAnyTranslucentPixelAreOpaque) {
+    resources.add(2, 2, 2, [](int x, int y) { return x == 1 && y == 1 ? 0x80000000u : kRed; });
+    CBitmap blank(4, 4);
+    const struct {
+        CBitmap* bitmap;
+        bool opaque;
+    } cases[] = {{resources.bitmap(128), true},
+                 {new CBitmap(resources.table(), "rgb.png"), true},
+                 {resources.bitmap(2), false},
+                 {resources.bitmap(999), false},
+                 {&blank, false}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(c.bitmap->isOpaque(), c.opaque);
+        if (c.bitmap != &blank) c.bitmap->forget();
+    }
+}
+
+TEST_F(Bitmaps, AnOpaqueImageReplacesTranslucentPixelsOnlyWhereItHasPixels) {
+    COffscreenContext* layer = COffscreenContext::create(nullptr, 10, 10);
+    layer->setFillColor(MakeCColor(0x40, 0x80, 0xc0, 0x40));
+    layer->drawRect(CRect(0, 0, 10, 10), kDrawFilled);
+    const uint32_t before = pixelAt(layer->getPixels(), 0, 0);
+    ASSERT_NE(before >> 24, 0xffu);
+    CBitmap* image = resources.bitmap(128);
+    image->draw(layer, CRect(1, 1, 9, 9), CPoint(1, 0));  // 3 x 4 of the image remain
+    const gui::PixelView pixels = layer->getPixels();
+    EXPECT_EQ(pixelAt(pixels, 1, 1), kRed);
+    EXPECT_EQ(pixelAt(pixels, 3, 4), kWhite);
+    EXPECT_EQ(countNot(pixels, CRect(1, 1, 4, 5), before), 12);
+    EXPECT_EQ(countNot(pixels, CRect(0, 0, 10, 10), before), 12);
+    image->forget();
+    layer->forget();
+}
+
 TEST_F(Bitmaps, DrawingStartsAtTheSourceOffsetAndStaysInsideTheRectangle) {
     CBitmap* image = resources.bitmap(128);
     // Source (2, 0): the green quadrant above the white one, at (5, 5).

@@ -340,6 +340,24 @@ TEST_F(Controls, AParamDisplayShowsTheTextOfItsValueProcedure) {
     EXPECT_STREQ(text, "0.50");
 }
 
+TEST_F(Controls, AParamDisplayRedrawsWhenItsTextOrItsLookChanges) {
+    auto* display = add(new CParamDisplay(CRect(10, 10, 74, 27)));
+    display->setValueToStringProc(percentText);
+    display->setValue(0.5f);
+    frame->idle();
+    EXPECT_FALSE(display->isDirty());
+    display->setValue(0.501f);  // still "50%"
+    EXPECT_FALSE(display->isDirty());
+    display->setValue(0.6f);
+    EXPECT_TRUE(display->isDirty());
+    frame->idle();
+    display->setFontColor(kRedCColor);
+    EXPECT_TRUE(display->isDirty());
+    frame->idle();
+    display->setDirty(true);
+    EXPECT_TRUE(display->isDirty());
+}
+
 TEST_F(Controls, AParamDisplayDrawsItsBackgroundFromTheBackOffset) {
     auto* display = add(new CParamDisplay(CRect(10, 10, 30, 20), image(140), kNoTextStyle));
     display->setBackOffset(CPoint(0, 20));

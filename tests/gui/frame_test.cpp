@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cstdio>
 #include <functional>
@@ -221,6 +222,24 @@ TEST_F(Frames, AnInvalidAreaIsRedrawnAloneByTheNextIdle) {
     EXPECT_EQ(frame->takePresentRect(), CRect(50, 10, 60, 20));
 }
 
+TEST_F(Frames, SeparateChangesArePresentedAsSeparateRectangles) {
+    ProbeView* a = addProbe(CRect(0, 0, 10, 10));
+    ProbeView* b = addProbe(CRect(80, 50, 100, 60));
+    frame->idle();
+    frame->takePresentRects();
+    a->setDirty();
+    b->setDirty();
+    frame->idle();
+    std::vector<CRect> rects = frame->takePresentRects();
+    std::sort(rects.begin(), rects.end(), [](const CRect& l, const CRect& r) { return l.left < r.left; });
+    EXPECT_EQ(rects, (std::vector<CRect>{CRect(0, 0, 10, 10), CRect(80, 50, 100, 60)}));
+    EXPECT_TRUE(frame->takePresentRects().empty());
+    a->setDirty();
+    b->setDirty();
+    frame->idle();
+    EXPECT_EQ(frame->takePresentRect(), CRect(0, 0, 100, 60));
+}
+
 TEST_F(Frames, TheBackgroundBitmapLiesUnderTheViews) {
     Resources resources;
     resources.add(128, 100, 60, solid(kBlue));
@@ -231,6 +250,29 @@ TEST_F(Frames, TheBackgroundBitmapLiesUnderTheViews) {
     frame->idle();
     EXPECT_EQ(pixelAt(frame->getBackBuffer(), 5, 5), kBlue);
     EXPECT_EQ(pixelAt(frame->getBackBuffer(), 15, 15), kGreen);
+}
+
+TEST_F(Frames, TheBackgroundColourShowsWhereTheBitmapDoesNotCover) {
+    // Black at half opacity (premultiplied) over red; a bitmap narrower than the frame.
+    const struct {
+        int width;
+        uint32_t colour;
+        uint32_t at5;
+        uint32_t at95;
+    } cases[] = {{100, kBlue, kBlue, kBlue}, {100, 0x80000000u, 0xff7f0000u, 0xff7f0000u},
+                 {90, kBlue, kBlue, kRed}};
+    for (const auto& c : cases) {
+        Resources resources;
+        resources.add(128, c.width, 60, solid(c.colour));
+        CBitmap* background = resources.bitmap(128);
+        frame->setBackground(background);
+        background->forget();
+        frame->setBackgroundColor(kRedCColor);
+        frame->setDirty(true);
+        frame->idle();
+        EXPECT_EQ(pixelAt(frame->getBackBuffer(), 5, 5), c.at5) << c.width;
+        EXPECT_EQ(pixelAt(frame->getBackBuffer(), 95, 5), c.at95) << c.width;
+    }
 }
 
 TEST_F(Frames, ClosingReleasesEveryViewTheModalOneToo) {

@@ -88,6 +88,25 @@ TEST_F(ImageUploaderTest, ImageLargerThanTheWindowIsClippedToIt) {
     }
 }
 
+TEST_F(ImageUploaderTest, ManyAreasInARowEachLandWhereTheyBelong) {
+    // Bands of 7 rows, some sent together, over three pictures: the shared
+    // segment fills up and is reused several times on the way.
+    ImageUploader uploader(display_->connection(), target());
+    std::vector<uint32_t> image;
+    for (int picture = 0; picture < 3; ++picture) {
+        image = gradient(kWidth, kHeight);
+        for (uint32_t& pixel : image) pixel ^= static_cast<uint32_t>(picture) * 0x00404040u;
+        const PixelView view{image.data(), kWidth, kHeight, kWidth};
+        for (int top = 0; top < kHeight; top += 14) {
+            const ImageArea bands[] = {{0, top, kWidth, 7}, {0, top + 7, kWidth, 7}};
+            uploader.upload(view, bands, top % 28 == 0 ? 2 : 1);
+            if (top % 28 != 0) uploader.upload(view, bands[1]);
+        }
+    }
+    display_->sync();
+    EXPECT_EQ(differencesInWindow(shown(), image, kWidth), 0u);
+}
+
 TEST_F(ImageUploaderTest, UnsupportedPixelLayoutDrawsNothing) {
     PixelFormat indexed;
     indexed.bitsPerPixel = 0;

@@ -28,7 +28,7 @@ const CRect kThirdCaption(2, 118, 42, 135);
 // One view of a face as the layout places it. Displays: back offset and
 // alignment; sliders: tag, default value and handle at the given value's
 // place; buttons: tag and image.
-struct ViewSpec {
+struct ViewPlace {
     const char* type;
     CRect rect;
     int32_t tag = -1;
@@ -37,13 +37,13 @@ struct ViewSpec {
     int bitmapId = 0;
     float sliderDefault = 0;
 };
-ViewSpec display(CRect rect, CPoint back, CHoriTxtAlign align) {
+ViewPlace display(CRect rect, CPoint back, CHoriTxtAlign align) {
     return {"CParamDisplay", rect, -1, back, align};
 }
-ViewSpec slider(CRect rect, int32_t tag, float defaultValue) {
+ViewPlace slider(CRect rect, int32_t tag, float defaultValue) {
     return {"CHorizontalSlider", rect, tag, rect.getTopLeft(), kLeftText, 134, defaultValue};
 }
-ViewSpec button(const char* type, CRect rect, int32_t tag, int bitmapId) {
+ViewPlace button(const char* type, CRect rect, int32_t tag, int bitmapId) {
     return {type, rect, tag, {}, kLeftText, bitmapId};
 }
 
@@ -73,40 +73,40 @@ protected:
         EffectEditorTest<Effect>::TearDown();
     }
 
-    // Views 0.. of the frame against `specs`, in order; the about control follows.
-    void expectLayout(const std::vector<ViewSpec>& specs) {
-        ASSERT_EQ(frame->getNbViews(), static_cast<int32_t>(specs.size()) + 1 + 13);
-        for (size_t k = 0; k < specs.size(); ++k) {
-            const ViewSpec& spec = specs[k];
-            SCOPED_TRACE(testing::Message() << "view " << k << " " << spec.type);
+    // Views 0.. of the frame against `expected`, in order; the about control follows.
+    void expectLayout(const std::vector<ViewPlace>& expected) {
+        ASSERT_EQ(frame->getNbViews(), static_cast<int32_t>(expected.size()) + 1 + 13);
+        for (size_t k = 0; k < expected.size(); ++k) {
+            const ViewPlace& want = expected[k];
+            SCOPED_TRACE(testing::Message() << "view " << k << " " << want.type);
             CView* view = frame->getView(static_cast<int32_t>(k));
-            ASSERT_TRUE(view->isTypeOf(spec.type));
-            EXPECT_EQ(view->getViewSize(), spec.rect);
+            ASSERT_TRUE(view->isTypeOf(want.type));
+            EXPECT_EQ(view->getViewSize(), want.rect);
             if (auto* text = dynamic_cast<CParamDisplay*>(view)) {
-                EXPECT_EQ(text->getBackOffset(), spec.back);
-                EXPECT_EQ(text->getHoriAlign(), spec.align);
+                EXPECT_EQ(text->getBackOffset(), want.back);
+                EXPECT_EQ(text->getHoriAlign(), want.align);
                 EXPECT_EQ(text->getStyle(),
-                          spec.align == kRightText ? kRightTextStyle : kLeftTextStyle);
+                          want.align == kRightText ? kRightTextStyle : kLeftTextStyle);
                 EXPECT_EQ(text->getBackground(), frame->getBackground());
                 EXPECT_EQ(text->getFontColor(), kBlackCColor);
                 EXPECT_EQ(text->getFont()->getSize(), kNormalFontSmall->getSize());
             }
-            if (auto* control = dynamic_cast<CControl*>(view); control && spec.tag >= 0) {
-                EXPECT_EQ(control->getTag(), spec.tag);
+            if (auto* control = dynamic_cast<CControl*>(view); control && want.tag >= 0) {
+                EXPECT_EQ(control->getTag(), want.tag);
             }
             if (auto* handled = dynamic_cast<CSlider*>(view)) {
-                EXPECT_EQ(handled->getOffset(), spec.back);
+                EXPECT_EQ(handled->getOffset(), want.back);
                 EXPECT_TRUE(handled->getStyle() & kRight);
-                EXPECT_EQ(handled->getDefaultValue(), spec.sliderDefault);
-                expectImage(handled->getHandle(), spec.bitmapId);
+                EXPECT_EQ(handled->getDefaultValue(), want.sliderDefault);
+                expectImage(handled->getHandle(), want.bitmapId);
                 // Value 1 at the left end, 0 at the right end less the handle.
                 const CCoord along = 160 * (1 - handled->getValue());
                 EXPECT_EQ(handled->getHandleRect().left, 63 + std::round(along));
             }
             if (auto* on = dynamic_cast<COnOffButton*>(view))
-                expectImage(on->getBackground(), spec.bitmapId);
+                expectImage(on->getBackground(), want.bitmapId);
             if (auto* states = dynamic_cast<CClickButton*>(view)) {
-                expectImage(states->getStateBitmap(), spec.bitmapId);
+                expectImage(states->getStateBitmap(), want.bitmapId);
                 EXPECT_EQ(states->getStateCount(), 3);
             }
         }

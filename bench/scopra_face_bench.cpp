@@ -21,6 +21,7 @@
 #include <thread>
 #include <vector>
 
+#include "bench/bench_window.h"
 #include "editor/ad_editor_base.h"
 #include "gui/frame.h"
 #include "gui/draw_context.h"
@@ -91,46 +92,10 @@ void BM_ScopraScopeDrawWithHold(benchmark::State& state) {
 }
 BENCHMARK(BM_ScopraScopeDrawWithHold)->Unit(benchmark::kMicrosecond);
 
-class QuietWindowListener : public gui::PlatformWindowListener {
-public:
-    void onMouseDown(double, double, uint32_t) override {}
-    void onMouseUp(double, double, uint32_t) override {}
-    void onMouseMoved(double, double, uint32_t) override {}
-    void onMouseExited() override {}
-    void onWheel(double, double, float, uint32_t) override {}
-    bool onKey(int32_t, uint32_t, uint32_t, bool) override { return false; }
-    void onExposed(int, int, int, int) override {}
-    void onIdle() override {}
-};
-
-// A top-level window standing in for the host's parent; no display leaves
-// it without a window.
-class HostParent {
-public:
-    HostParent() : connection_(xcb_connect(nullptr, nullptr)) {
-        if (xcb_connection_has_error(connection_)) return;
-        const xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(connection_)).data;
-        window_ = xcb_generate_id(connection_);
-        xcb_create_window(connection_, XCB_COPY_FROM_PARENT, window_, screen->root, 0, 0,
-                          kFaceWidth, kFaceHeight, 0, XCB_WINDOW_CLASS_INPUT_OUTPUT,
-                          XCB_COPY_FROM_PARENT, 0, nullptr);
-        xcb_map_window(connection_, window_);
-        free(xcb_get_input_focus_reply(connection_, xcb_get_input_focus(connection_), nullptr));
-    }
-    ~HostParent() { xcb_disconnect(connection_); }
-    void* handle() const {
-        return window_ ? reinterpret_cast<void*>(static_cast<uintptr_t>(window_)) : nullptr;
-    }
-
-private:
-    xcb_connection_t* connection_;
-    xcb_window_t window_ = XCB_NONE;
-};
-
 // One measuring idle tick of the headless face, after 36 ms of signal (one
 // full burst and then some), plus the upload of the changed area to a window.
 void BM_ScopraIdleTickWithMovingSignal(benchmark::State& state) {
-    static const HostParent parent;  // a server resets when its last client leaves
+    static const HostParent parent(kFaceWidth, kFaceHeight);
     Scopra effect(&quietHost);
     effect.setSampleRate(static_cast<float>(kRateHz));
     auto* editor = dynamic_cast<ADEditorBase*>(effect.getEditor());
@@ -190,7 +155,7 @@ double cpuSeconds(const std::string& statPath) {
 void BM_ScopraOpenEditorCpuShare(benchmark::State& state) {
     const double seconds = std::atof(std::getenv("KV_SCOPRA_CPU_SECONDS"));
     const char* serverPid = std::getenv("KV_XSERVER_PID");
-    static const HostParent parent;
+    static const HostParent parent(kFaceWidth, kFaceHeight);
     if (!parent.handle()) {
         state.SkipWithError("skipped: no X display");
         return;
